@@ -1,0 +1,66 @@
+// The error trail (the last eight routines entered) and the one report of unexpected failures.
+#pragma once
+
+#include <array>
+#include <ctime>
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "app/vt_error.h"
+
+namespace vt {
+
+using Clock = std::function<std::time_t()>;
+
+class ErrorTrail {
+public:
+    static constexpr int kSize = 8;
+    struct Entry {
+        std::string name;
+        std::time_t time = 0;
+    };
+
+    explicit ErrorTrail(Clock clock = nullptr) : clock_(std::move(clock)) {}
+    void SetClock(Clock clock) { clock_ = std::move(clock); }
+
+    // Registers a routine name; the same name twice in a row takes one entry.
+    void Push(std::string_view name);
+    int Count() const { return count_; }
+    // Entry 1 is the most recent, 8 the oldest.
+    const Entry& At(int i) const { return entries_.at(static_cast<std::size_t>(i)); }
+
+private:
+    std::array<Entry, kSize + 1> entries_{};
+    int count_ = 0;
+    Clock clock_;
+};
+
+// An entry's time as the report shows it; an empty entry reads 00:00:00.
+std::string FormatTrailTime(std::time_t t);
+
+// The report text, lines separated by CR LF.
+std::string BuildErrorReport(const ErrorTrail& trail, int number, std::string_view description);
+
+class Program;
+ErrorTrail& TrailOf(Program& p);
+
+// Shows the report (title "Fel", OK and Cancel); Cancel ends the program at once. Otherwise
+// sets the paint-abort flag and appends the report to error.log in the program folder.
+void ReportError(Program& p, const VtError& e);
+
+// A routine boundary: registers the name, runs the body, and reports any failure escaping it.
+// Returns false when the body failed (its work is abandoned).
+template <class Body>
+bool Guarded(Program& p, std::string_view name, Body&& body) {
+    TrailOf(p).Push(name);
+    try {
+        body();
+        return true;
+    } catch (const std::exception& e) {
+        ReportError(p, ToVtError(e));
+        return false;
+    }
+}
+
+}  // namespace vt

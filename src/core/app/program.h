@@ -1,0 +1,38 @@
+// Program: the one owner of all state of a running program (no globals anywhere else).
+#pragma once
+
+#include <string>
+
+#include "app/error_report.h"
+#include "app/language.h"
+#include "app/program_folder.h"
+#include "app/settings.h"
+#include "app/ui.h"
+#include "app/ui_state.h"
+#include "model/drawing.h"
+
+namespace vt {
+
+class Program {
+public:
+    // Takes the program folder and decides once whether the language file exists.
+    Program(Ui& ui, const std::string& programFolder);
+    Program(const Program&) = delete;
+    Program& operator=(const Program&) = delete;
+
+    Ui& ui;
+    ProgramPaths paths;
+    ErrorTrail errorTrail;
+    Language language;
+    ProgramSettings settings;
+    History history;
+    UiState uiState;
+    Drawing drawing;
+
+    std::string axisNameX = "X", axisNameY = "Y", axisNameZ = "Z";
+    std::string selectedMachineName;  // the machine chosen in the NC code window
+    bool closing = false;
+    bool paintAbort = false;
+};
+
+}  // namespace vt

@@ -1,0 +1,103 @@
+// The main window's load steps, caption and closing sequence.
+#include "app/startup.h"
+
+#include <cmath>
+
+#include "app/error_report.h"
+#include "app/program.h"
+#include "app/version.h"
+
+namespace vt {
+
+double SplashSecondsLeft(double secondsSinceMidnightAtStart) {
+    double start = std::round(secondsSinceMidnightAtStart);
+    return std::max(0.0, start + 3.0 - secondsSinceMidnightAtStart);
+}
+
+std::string MainCaption(const Program& p) {
+    std::string title = std::string(kProgramTitle) + " - [ " + p.selectedMachineName + " ]";
+    if (p.drawing.HasFileName) return title + " - " + p.drawing.FileName;
+    return title;
+}
+
+void SetMainCaption(Program& p) {
+    p.uiState.caption = MainCaption(p);
+    p.ui.StateChanged();
+}
+
+namespace {
+
+struct SnapSwitch {
+    const char* menu;
+    bool ProgramSettings::*setting;
+    int panel;  // 0: no panel
+};
+
+constexpr SnapSwitch kSnapSwitches[] = {
+    {"mnuShowPointsOnDemand", &ProgramSettings::POD, 0},
+    {"mnuIntersectionLL", &ProgramSettings::LL, 7},
+    {"mnuIntersectionLC", &ProgramSettings::LC, 9},
+    {"mnuIntersectionCC", &ProgramSettings::CC, 8},
+    {"mnuShowCenterPoints", &ProgramSettings::CP, 12},
+    {"mnuShowEndpoints", &ProgramSettings::EP, 11},
+    {"mnuShowMiddlepoints", &ProgramSettings::MP, 10},
+    {"mnuShowQuadrantPoints", &ProgramSettings::QP, 13},
+};
+
+}  // namespace
+
+void ApplyStartupUiState(Program& p) {
+    UiState& ui = p.uiState;
+    ui.Menu("mnuUndo").enabled = false;
+    ui.SetButtonEnabled("tbr_delete", 5, false);
+    for (const auto& s : kSnapSwitches) {
+        bool on = p.settings.*s.setting;
+        ui.Menu(s.menu).checked = on;
+        if (s.panel) ui.panels[static_cast<std::size_t>(s.panel)].bevel = on ? kBevelInset : kBevelRaised;
+    }
+    ui.Menu("mnuIntersecMore").checked = p.settings.IntersecMore != 0;
+    ui.panels[16].bevel = p.settings.IntersecMore ? kBevelInset : kBevelRaised;
+    ui.panels[15].bevel = kBevelRaised;  // hover read-out starts off
+    ui.Menu("mnuNCIncAbs").checked = true;
+    ui.surfaceBackColor = p.settings.BackColor;
+}
+
+void MainWindowLoad(Program& p, const std::string& commandLineFile) {
+    Guarded(p, "Load()", [&] {
+        p.uiState.versionLabel = "v" + std::to_string(kVersionMajor) + "." +
+                                 std::to_string(kVersionMinor) + "." + std::to_string(kVersionRevision);
+        LoadSettings(p);
+        p.drawing.Modified = false;
+        p.drawing.HasFileName = false;
+        p.axisNameX = "X";
+        p.axisNameY = "Y";
+        p.axisNameZ = "Z";
+        SetMainCaption(p);
+        ApplyStartupUiState(p);
+        (void)commandLineFile;
+    });
+    p.ui.StateChanged();
+}
+
+bool MainWindowQueryUnload(Program& p) {
+    const Language& lang = p.language;
+    if (p.drawing.Modified) {
+        MsgAnswer a = p.ui.MessageBox(lang.GetText(1052), lang.GetText(1050), MsgButtons::YesNoCancel,
+                                      MsgIcon::Question);
+        if (a == MsgAnswer::Cancel) return true;
+        (void)a;  // Yes: the drawing is saved through the save command
+    }
+    MsgAnswer quit =
+        p.ui.MessageBox(lang.GetText(1051), lang.GetText(1050), MsgButtons::YesNo, MsgIcon::Question);
+    return quit != MsgAnswer::Yes;
+}
+
+void MainWindowUnload(Program& p, const WindowPlacement& placement, bool minimized) {
+    Guarded(p, "Form_Unload()", [&] {
+        // One report is enough: when the settings could not be written, neither can the placement.
+        if (SaveSettings(p)) SaveWindowPlacement(p.paths.SettingsFile(), "frm_main", placement, minimized);
+    });
+    p.closing = true;
+}
+
+}  // namespace vt

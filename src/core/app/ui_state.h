@@ -1,0 +1,73 @@
+// Everything a person can see of the program, held as data: the window mirrors it after every
+// event and tests assert on it.
+#pragma once
+
+#include <array>
+#include <map>
+#include <string>
+
+#include "app/settings.h"
+
+namespace vt {
+
+struct MenuItemState {
+    bool checked = false;
+    bool enabled = true;
+    bool visible = true;
+};
+
+// Status-bar panel bevels: 1 sunken (on), 2 raised (off).
+inline constexpr int kBevelInset = 1;
+inline constexpr int kBevelRaised = 2;
+
+struct PanelState {
+    std::string text;
+    int bevel = kBevelInset;
+};
+
+// Cursor shapes of the drawing surface; 101..104 are the pick cursors.
+enum class SurfaceCursor : int {
+    Default = 0,
+    Cross = 2,
+    Hourglass = 11,
+    SizeAll = 15,
+    PickPoint = 101,
+    PickAll = 102,
+    PickCircle = 103,
+    PickLine = 104,
+};
+
+struct UiState {
+    std::string caption;
+    std::string versionLabel;
+    std::string functionText;
+    std::string infoText;
+    bool inputFrameVisible = false;
+    bool analysFrameVisible = false;
+    bool logoFrameVisible = true;
+    std::string txtAnalys;
+    std::map<std::string, MenuItemState> menus;     // by objectName
+    std::map<std::string, bool> buttonsEnabled;     // "toolbar:index"
+    std::array<PanelState, 17> panels{};            // 1..16, element 0 unused
+    SurfaceCursor surfaceCursor = SurfaceCursor::Cross;
+    Colour surfaceBackColor = 0;
+
+    MenuItemState& Menu(const std::string& name) { return menus[name]; }
+    bool Checked(const std::string& name) const {
+        auto it = menus.find(name);
+        return it != menus.end() && it->second.checked;
+    }
+    bool Enabled(const std::string& name) const {
+        auto it = menus.find(name);
+        return it == menus.end() || it->second.enabled;
+    }
+    void SetButtonEnabled(const std::string& toolbar, int index, bool enabled) {
+        buttonsEnabled[toolbar + ":" + std::to_string(index)] = enabled;
+    }
+    bool ButtonEnabled(const std::string& toolbar, int index) const {
+        auto it = buttonsEnabled.find(toolbar + ":" + std::to_string(index));
+        return it == buttonsEnabled.end() || it->second;
+    }
+};
+
+}  // namespace vt

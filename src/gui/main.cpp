@@ -1,0 +1,65 @@
+// The start routine: program folder, splash, main window, and the wait before it is shown.
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTime>
+#include <QTimer>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+
+#include "app/command_line.h"
+#include "app/program.h"
+#include "app/program_folder.h"
+#include "app/startup.h"
+#include "frm_main.h"
+#include "frm_splash.h"
+#include "qt_ui.h"
+
+int main(int argc, char** argv) {
+    std::vector<std::string> args(argv + 1, argv + argc);
+    vt::CommandLine cl = vt::ParseCommandLine(args);
+    if (!cl.error.empty()) {
+        std::fprintf(stderr, "veltrum32: %s\n", cl.error.c_str());
+        return 2;
+    }
+    const char* env = std::getenv("VELTRUM32_HOME");
+    std::string folder = vt::ResolveProgramFolder(cl.home, env ? env : "", vt::ExecutableDir());
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("Veltrum32");
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    vt::gui::QtUi ui;
+    vt::Program program(ui, folder);
+    const double startSeconds = QTime::currentTime().msecsSinceStartOfDay() / 1000.0;
+    QElapsedTimer sinceStart;
+    sinceStart.start();
+
+    std::unique_ptr<vt::gui::FrmSplash> splash;
+    if (!cl.noSplash) {
+        splash = std::make_unique<vt::gui::FrmSplash>();
+        splash->show();
+        QApplication::processEvents();
+    }
+
+    vt::gui::FrmMain mainWindow(program);
+    ui.SetOwner(&mainWindow);
+    ui.SetStateListener([&] { mainWindow.Mirror(); });
+    mainWindow.Load(vt::AbsolutePath(cl.file));
+
+    if (splash) {
+        const int waitMs = static_cast<int>(vt::SplashSecondsLeft(startSeconds) * 1000.0) -
+                           static_cast<int>(sinceStart.elapsed());
+        if (waitMs > 0) {
+            QEventLoop loop;
+            QTimer::singleShot(waitMs, &loop, &QEventLoop::quit);
+            loop.exec();
+        }
+    }
+    mainWindow.show();
+    splash.reset();
+
+    QObject::connect(&app, &QApplication::lastWindowClosed, &app, &QApplication::quit);
+    return app.exec();
+}

@@ -1,0 +1,83 @@
+// Shared test helpers: a scripted Ui, temporary folders and small file helpers.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "app/ui.h"
+
+namespace vt::test {
+
+struct ShownMessage {
+    std::string text, title;
+    MsgButtons buttons;
+    MsgIcon icon;
+};
+
+// Records every message box and answers from a queue (the first button when it is empty).
+class FakeUi : public Ui {
+public:
+    std::vector<ShownMessage> messages;
+    std::deque<MsgAnswer> answers;
+    int endProgramCalls = 0;
+    int stateChanges = 0;
+
+    MsgAnswer MessageBox(const std::string& text, const std::string& title, MsgButtons buttons,
+                         MsgIcon icon) override {
+        messages.push_back({text, title, buttons, icon});
+        if (!answers.empty()) {
+            MsgAnswer a = answers.front();
+            answers.pop_front();
+            return a;
+        }
+        switch (buttons) {
+            case MsgButtons::Ok:
+            case MsgButtons::OkCancel: return MsgAnswer::Ok;
+            default: return MsgAnswer::Yes;
+        }
+    }
+    void EndProgram() override { ++endProgramCalls; }
+    void StateChanged() override { ++stateChanges; }
+};
+
+// A fresh folder under the system's temporary folder, removed afterwards.
+class TempDir {
+public:
+    TempDir() {
+        std::string tmpl = (std::filesystem::temp_directory_path() / "vt-test-XXXXXX").string();
+        std::vector<char> buf(tmpl.begin(), tmpl.end());
+        buf.push_back('\0');
+        path_ = ::mkdtemp(buf.data());
+    }
+    ~TempDir() {
+        std::error_code ec;
+        std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
+                                     std::filesystem::perm_options::add, ec);
+        std::filesystem::remove_all(path_, ec);
+    }
+    const std::string& Path() const { return path_; }
+    std::string File(const std::string& name) const { return path_ + "/" + name; }
+
+private:
+    std::string path_;
+};
+
+inline void WriteFile(const std::string& path, const std::string& content) {
+    std::ofstream out(path, std::ios::binary);
+    out << content;
+}
+
+inline std::string ReadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream ss;
+    ss << in.rdbuf();
+    return ss.str();
+}
+
+}  // namespace vt::test
