@@ -22,7 +22,7 @@ struct ShownMessage {
 
 // Records every message box and answers from a queue (the first button when it is empty).
 class FakeUi : public Ui {
-public:
+  public:
     std::vector<ShownMessage> messages;
     std::deque<MsgAnswer> answers;
     int endProgramCalls = 0;
@@ -38,8 +38,10 @@ public:
         }
         switch (buttons) {
             case MsgButtons::Ok:
-            case MsgButtons::OkCancel: return MsgAnswer::Ok;
-            default: return MsgAnswer::Yes;
+            case MsgButtons::OkCancel:
+                return MsgAnswer::Ok;
+            default:
+                return MsgAnswer::Yes;
         }
     }
     void EndProgram() override { ++endProgramCalls; }
@@ -48,7 +50,7 @@ public:
 
 // A fresh folder under the system's temporary folder, removed afterwards.
 class TempDir {
-public:
+  public:
     TempDir() {
         std::string tmpl = (std::filesystem::temp_directory_path() / "vt-test-XXXXXX").string();
         std::vector<char> buf(tmpl.begin(), tmpl.end());
@@ -64,7 +66,7 @@ public:
     const std::string& Path() const { return path_; }
     std::string File(const std::string& name) const { return path_ + "/" + name; }
 
-private:
+  private:
     std::string path_;
 };
 

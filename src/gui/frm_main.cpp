@@ -109,8 +109,8 @@ void FrmMain::Load(const std::string& commandLineFile) {
     QtLanguageTarget target(this);
     SetLanguage(p_, target);
     MainWindowLoad(p_, commandLineFile);
-    WindowPlacement current{false, frameGeometry().x(), frameGeometry().y(), frameGeometry().width(),
-                            frameGeometry().height()};
+    WindowPlacement current{false, frameGeometry().x(), frameGeometry().y(),
+                            frameGeometry().width(), frameGeometry().height()};
     WindowPlacement stored = LoadWindowPlacement(p_.paths.SettingsFile(), "frm_main", current);
     if (QScreen* s = QGuiApplication::primaryScreen()) {
         QRect r = s->availableGeometry();
@@ -140,12 +140,14 @@ void FrmMain::Mirror() {
     logoFrame_->setVisible(s.logoFrameVisible);
     inputFrame_->setVisible(s.inputFrameVisible);
     analysFrame_->setVisible(s.analysFrameVisible);
-    if (txtAnalys_->toPlainText() != FromCrLf(s.txtAnalys)) txtAnalys_->setPlainText(FromCrLf(s.txtAnalys));
+    if (txtAnalys_->toPlainText() != FromCrLf(s.txtAnalys))
+        txtAnalys_->setPlainText(FromCrLf(s.txtAnalys));
     for (int i = 1; i <= 16; ++i) {
         QLabel* l = panels_[static_cast<std::size_t>(i)];
         const PanelState& ps = s.panels[static_cast<std::size_t>(i)];
         l->setText(Q(ps.text));
-        l->setFrameStyle(QFrame::Panel | (ps.bevel == kBevelInset ? QFrame::Sunken : QFrame::Raised));
+        l->setFrameStyle(QFrame::Panel |
+                         (ps.bevel == kBevelInset ? QFrame::Sunken : QFrame::Raised));
     }
     ritYta_->update();
 }

@@ -20,7 +20,7 @@ class RitYta;
 
 class FrmMain : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     explicit FrmMain(Program& p);
 
     // The load steps: language, then the core's load steps.
@@ -32,10 +32,10 @@ public:
 
     RitYta* Surface() const { return ritYta_; }
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* e) override;
 
-private:
+  private:
     void BuildWidgets();
 
     Program& p_;

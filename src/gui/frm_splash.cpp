@@ -51,7 +51,8 @@ void FrmSplash::paintEvent(QPaintEvent*) {
     p.setPen(QPen(draw, 2));
     p.drawLine(QPointF(311, 167), QPointF(394, 172));
     p.setPen(QPen(point, 1));
-    for (QPointF q : {c1, c2, QPointF(312, 73), QPointF(391, 129), QPointF(311, 167), QPointF(394, 172)}) {
+    for (QPointF q :
+         {c1, c2, QPointF(312, 73), QPointF(391, 129), QPointF(311, 167), QPointF(394, 172)}) {
         p.drawLine(q + QPointF(-6, 0), q + QPointF(6, 0));
         p.drawLine(q + QPointF(0, -6), q + QPointF(0, 6));
     }

@@ -8,14 +8,14 @@ namespace vt::gui {
 
 class FrmSplash : public QWidget {
     Q_OBJECT
-public:
+  public:
     FrmSplash();
     int Opacity() const { return opacity_; }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent*) override;
 
-private:
+  private:
     void Tick();
     QTimer timer1_;
     int opacity_ = 0;

@@ -20,7 +20,9 @@ namespace vt::gui {
 
 namespace {
 
-std::string TagOf(const QObject* o) { return S(o->property(kTagProperty).toString()); }
+std::string TagOf(const QObject* o) {
+    return S(o->property(kTagProperty).toString());
+}
 
 ControlKind KindOf(QObject* o) {
     if (qobject_cast<QMenu*>(o)) return ControlKind::Menu;
@@ -32,7 +34,8 @@ ControlKind KindOf(QObject* o) {
     if (qobject_cast<QCheckBox*>(o)) return ControlKind::CheckBox;
     if (qobject_cast<QRadioButton*>(o)) return ControlKind::Option;
     if (qobject_cast<QPushButton*>(o)) return ControlKind::Button;
-    if (qobject_cast<QLineEdit*>(o) || qobject_cast<QPlainTextEdit*>(o) || qobject_cast<QTextEdit*>(o))
+    if (qobject_cast<QLineEdit*>(o) || qobject_cast<QPlainTextEdit*>(o) ||
+        qobject_cast<QTextEdit*>(o))
         return ControlKind::TextBox;
     if (qobject_cast<QToolBar*>(o)) return ControlKind::Toolbar;
     if (qobject_cast<QTabWidget*>(o)) return ControlKind::Tabs;
@@ -49,7 +52,9 @@ QtLanguageTarget::QtLanguageTarget(QWidget* window) : window_(window) {
     }
 }
 
-std::string QtLanguageTarget::WindowTag() const { return window_ ? TagOf(window_) : std::string(); }
+std::string QtLanguageTarget::WindowTag() const {
+    return window_ ? TagOf(window_) : std::string();
+}
 
 void QtLanguageTarget::SetWindowCaption(const std::string& text) {
     if (window_) window_->setWindowTitle(Q(text));
@@ -63,7 +68,8 @@ std::vector<LanguageControl> QtLanguageTarget::Controls() const {
         c.name = S(o->objectName());
         c.tag = TagOf(o);
         if (auto* tb = qobject_cast<QToolBar*>(o))
-            for (QAction* a : tb->actions()) c.buttonTags.push_back(TagOf(a));
+            for (QAction* a : tb->actions())
+                c.buttonTags.push_back(TagOf(a));
         if (auto* tabs = qobject_cast<QTabWidget*>(o)) c.tabCount = tabs->count();
         out.push_back(std::move(c));
     }
@@ -73,14 +79,22 @@ std::vector<LanguageControl> QtLanguageTarget::Controls() const {
 void QtLanguageTarget::SetControlText(std::size_t control, const std::string& text) {
     QObject* o = objects_.value(static_cast<int>(control));
     QString t = Q(text);
-    if (auto* m = qobject_cast<QMenu*>(o)) m->setTitle(t);
-    else if (auto* a = qobject_cast<QAction*>(o)) a->setText(t);
-    else if (auto* g = qobject_cast<QGroupBox*>(o)) g->setTitle(t);
-    else if (auto* l = qobject_cast<QLabel*>(o)) l->setText(t);
-    else if (auto* b = qobject_cast<QAbstractButton*>(o)) b->setText(t);
-    else if (auto* e = qobject_cast<QLineEdit*>(o)) e->setText(t);
-    else if (auto* pe = qobject_cast<QPlainTextEdit*>(o)) pe->setPlainText(t);
-    else if (auto* te = qobject_cast<QTextEdit*>(o)) te->setPlainText(t);
+    if (auto* m = qobject_cast<QMenu*>(o))
+        m->setTitle(t);
+    else if (auto* a = qobject_cast<QAction*>(o))
+        a->setText(t);
+    else if (auto* g = qobject_cast<QGroupBox*>(o))
+        g->setTitle(t);
+    else if (auto* l = qobject_cast<QLabel*>(o))
+        l->setText(t);
+    else if (auto* b = qobject_cast<QAbstractButton*>(o))
+        b->setText(t);
+    else if (auto* e = qobject_cast<QLineEdit*>(o))
+        e->setText(t);
+    else if (auto* pe = qobject_cast<QPlainTextEdit*>(o))
+        pe->setPlainText(t);
+    else if (auto* te = qobject_cast<QTextEdit*>(o))
+        te->setPlainText(t);
 }
 
 void QtLanguageTarget::SetToolTip(std::size_t control, int button, const std::string& text) {

@@ -14,7 +14,7 @@ namespace vt::gui {
 inline constexpr const char* kTagProperty = "tag";
 
 class QtLanguageTarget : public LanguageTarget {
-public:
+  public:
     explicit QtLanguageTarget(QWidget* window);
 
     std::string WindowTag() const override;
@@ -24,7 +24,7 @@ public:
     void SetToolTip(std::size_t control, int button, const std::string& text) override;
     void SetTabCaption(std::size_t control, int tab, const std::string& text) override;
 
-private:
+  private:
     QPointer<QWidget> window_;
     QList<QObject*> objects_;  // in the order of Controls()
 };

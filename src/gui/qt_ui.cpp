@@ -18,11 +18,20 @@ MsgAnswer QtUi::MessageBox(const std::string& text, const std::string& title, Ms
     box.setWindowTitle(Q(title));
     box.setText(FromCrLf(text));
     switch (icon) {
-        case MsgIcon::Critical: box.setIcon(QMessageBox::Critical); break;
-        case MsgIcon::Question: box.setIcon(QMessageBox::Question); break;
-        case MsgIcon::Exclamation: box.setIcon(QMessageBox::Warning); break;
-        case MsgIcon::Information: box.setIcon(QMessageBox::Information); break;
-        case MsgIcon::None: break;
+        case MsgIcon::Critical:
+            box.setIcon(QMessageBox::Critical);
+            break;
+        case MsgIcon::Question:
+            box.setIcon(QMessageBox::Question);
+            break;
+        case MsgIcon::Exclamation:
+            box.setIcon(QMessageBox::Warning);
+            break;
+        case MsgIcon::Information:
+            box.setIcon(QMessageBox::Information);
+            break;
+        case MsgIcon::None:
+            break;
     }
     struct Choice {
         QMessageBox::StandardButton button;
@@ -35,12 +44,21 @@ MsgAnswer QtUi::MessageBox(const std::string& text, const std::string& title, Ms
     static const Choice kNo{QMessageBox::No, "Nej", MsgAnswer::No};
     std::vector<Choice> choices;
     switch (buttons) {
-        case MsgButtons::Ok: choices = {kOk}; break;
-        case MsgButtons::OkCancel: choices = {kOk, kCancel}; break;
-        case MsgButtons::YesNoCancel: choices = {kYes, kNo, kCancel}; break;
-        case MsgButtons::YesNo: choices = {kYes, kNo}; break;
+        case MsgButtons::Ok:
+            choices = {kOk};
+            break;
+        case MsgButtons::OkCancel:
+            choices = {kOk, kCancel};
+            break;
+        case MsgButtons::YesNoCancel:
+            choices = {kYes, kNo, kCancel};
+            break;
+        case MsgButtons::YesNo:
+            choices = {kYes, kNo};
+            break;
     }
-    for (const auto& c : choices) box.addButton(c.button)->setText(c.caption);
+    for (const auto& c : choices)
+        box.addButton(c.button)->setText(c.caption);
     box.setDefaultButton(choices.front().button);
     if (buttons != MsgButtons::YesNo) box.setEscapeButton(choices.back().button);
     int result = box.exec();
@@ -49,8 +67,12 @@ MsgAnswer QtUi::MessageBox(const std::string& text, const std::string& title, Ms
     return buttons == MsgButtons::YesNo ? MsgAnswer::No : choices.back().answer;
 }
 
-void QtUi::EndProgram() { std::_Exit(1); }
+void QtUi::EndProgram() {
+    std::_Exit(1);
+}
 
-void QtUi::PumpEvents() { QApplication::processEvents(QEventLoop::AllEvents, 20); }
+void QtUi::PumpEvents() {
+    QApplication::processEvents(QEventLoop::AllEvents, 20);
+}
 
 }  // namespace vt::gui

@@ -10,7 +10,7 @@
 namespace vt::gui {
 
 class QtUi : public Ui {
-public:
+  public:
     void SetOwner(QWidget* owner) { owner_ = owner; }
     void SetStateListener(std::function<void()> f) { onState_ = std::move(f); }
 
@@ -22,7 +22,7 @@ public:
         if (onState_) onState_();
     }
 
-private:
+  private:
     QPointer<QWidget> owner_;
     std::function<void()> onState_;
 };

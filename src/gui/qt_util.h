@@ -9,14 +9,24 @@
 
 namespace vt::gui {
 
-inline QString Q(const std::string& s) { return QString::fromStdString(s); }
-inline std::string S(const QString& s) { return s.toStdString(); }
+inline QString Q(const std::string& s) {
+    return QString::fromStdString(s);
+}
+inline std::string S(const QString& s) {
+    return s.toStdString();
+}
 
 // Colours are stored with red in the low byte.
-inline QColor ToQColor(Colour c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
-inline Colour FromQColor(const QColor& c) { return c.red() | (c.green() << 8) | (c.blue() << 16); }
+inline QColor ToQColor(Colour c) {
+    return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
+}
+inline Colour FromQColor(const QColor& c) {
+    return c.red() | (c.green() << 8) | (c.blue() << 16);
+}
 
 // Texts of the core use CR LF between lines.
-inline QString FromCrLf(const std::string& s) { return Q(s).replace("\r\n", "\n"); }
+inline QString FromCrLf(const std::string& s) {
+    return Q(s).replace("\r\n", "\n");
+}
 
 }  // namespace vt::gui

@@ -11,13 +11,13 @@ namespace vt::gui {
 
 class RitYta : public QWidget {
     Q_OBJECT
-public:
+  public:
     RitYta(Program& p, QWidget* parent);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent*) override;
 
-private:
+  private:
     Program& p_;
 };
 

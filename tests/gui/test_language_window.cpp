@@ -1,4 +1,5 @@
 // SetLanguage on real Qt windows, and the main window showing the core's state.
+#include <gtest/gtest.h>
 #include <QAction>
 #include <QCheckBox>
 #include <QGroupBox>
@@ -10,7 +11,6 @@
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QToolBar>
-#include <gtest/gtest.h>
 
 #include "app/program.h"
 #include "app/startup.h"
@@ -63,9 +63,10 @@ QMainWindow* BuildWindow(const char* tag) {
 
 TEST(GuiLanguage, ReplacesCaptionsOfARealWindow) {
     TempDir dir;
-    WriteFile(dir.File("Veltrum32.LNG"),
-              "[LANGUAGE]\n1000=Main\n300=&File\n302=&Open\n301=New drawing\n307=-\n10=Frame\n11=Label\n"
-              "12=Button\n13=Check\n15=Text\n30=First tab\n31=Second tab\n");
+    WriteFile(
+        dir.File("Veltrum32.LNG"),
+        "[LANGUAGE]\n1000=Main\n300=&File\n302=&Open\n301=New drawing\n307=-\n10=Frame\n11=Label\n"
+        "12=Button\n13=Check\n15=Text\n30=First tab\n31=Second tab\n");
     FakeUi ui;
     Program p(ui, dir.Path());
     std::unique_ptr<QMainWindow> w(BuildWindow("1000"));

@@ -9,14 +9,15 @@ namespace vt {
 void ErrorTrail::Push(std::string_view name) {
     if (count_ > 0 && entries_[1].name == name) return;
     if (count_ < kSize) ++count_;
-    for (int i = count_; i >= 2; --i) entries_[static_cast<std::size_t>(i)] = entries_[static_cast<std::size_t>(i - 1)];
+    for (int i = count_; i >= 2; --i)
+        entries_[static_cast<std::size_t>(i)] = entries_[static_cast<std::size_t>(i - 1)];
     entries_[1].name = std::string(name);
     entries_[1].time = clock_ ? clock_() : std::time(nullptr);
 }
 
 std::string FormatTrailTime(std::time_t t) {
     if (t == 0) return "00:00:00";
-    std::tm tm {};
+    std::tm tm{};
     localtime_r(&t, &tm);
     char buf[32];
     std::strftime(buf, sizeof buf, "%Y-%m-%d %H:%M:%S", &tm);
@@ -34,17 +35,22 @@ std::string BuildErrorReport(const ErrorTrail& trail, int number, std::string_vi
         s += FormatTrailTime(e.time) + " - " + e.name + nl;
     }
     s += nl;
-    s += "Om detta fel är återkommande, var god kontakta Kalmiro AB och uppge informationen i detta "
-         "fönster samt hur du fick fram detta fel." + nl;
+    s +=
+        "Om detta fel är återkommande, var god kontakta Kalmiro AB och uppge informationen i detta "
+        "fönster samt hur du fick fram detta fel." +
+        nl;
     s += "(Klicka på Avbryt för att tving programmet att stängas av).";
     return s;
 }
 
-ErrorTrail& TrailOf(Program& p) { return p.errorTrail; }
+ErrorTrail& TrailOf(Program& p) {
+    return p.errorTrail;
+}
 
 void ReportError(Program& p, const VtError& e) {
     std::string text = BuildErrorReport(p.errorTrail, e.Number(), e.Description());
-    if (p.ui.MessageBox(text, "Fel", MsgButtons::OkCancel, MsgIcon::Critical) == MsgAnswer::Cancel) {
+    if (p.ui.MessageBox(text, "Fel", MsgButtons::OkCancel, MsgIcon::Critical) ==
+        MsgAnswer::Cancel) {
         p.ui.EndProgram();
         return;
     }

@@ -14,7 +14,7 @@ namespace vt {
 using Clock = std::function<std::time_t()>;
 
 class ErrorTrail {
-public:
+  public:
     static constexpr int kSize = 8;
     struct Entry {
         std::string name;
@@ -30,7 +30,7 @@ public:
     // Entry 1 is the most recent, 8 the oldest.
     const Entry& At(int i) const { return entries_.at(static_cast<std::size_t>(i)); }
 
-private:
+  private:
     std::array<Entry, kSize + 1> entries_{};
     int count_ = 0;
     Clock clock_;

@@ -13,14 +13,17 @@ namespace {
 
 constexpr std::size_t kMaxIniBytes = std::size_t(64) << 20;
 
-std::string_view TrimBlank(std::string_view s) { return Trim(s, " \t\v\f"); }
+std::string_view TrimBlank(std::string_view s) {
+    return Trim(s, " \t\v\f");
+}
 
 // The section name of a header line "[name]", or nullopt.
 std::optional<std::string_view> SectionName(std::string_view line) {
     line = TrimBlank(line);
     if (line.empty() || line.front() != '[') return std::nullopt;
     auto close = line.find(']');
-    std::string_view name = close == std::string_view::npos ? line.substr(1) : line.substr(1, close - 1);
+    std::string_view name =
+        close == std::string_view::npos ? line.substr(1) : line.substr(1, close - 1);
     return TrimBlank(name);
 }
 
@@ -63,7 +66,8 @@ IniDocument IniDocument::Load(const std::string& path) {
     auto crlf = bytes.find("\r\n");
     auto lf = bytes.find('\n');
     if (crlf != std::string::npos && crlf < lf) doc.eol_ = "\r\n";
-    for (auto l : SplitLines(bytes)) doc.lines_.push_back({std::string(l), DecodeLine(l)});
+    for (auto l : SplitLines(bytes))
+        doc.lines_.push_back({std::string(l), DecodeLine(l)});
     return doc;
 }
 
@@ -77,7 +81,8 @@ int IniDocument::FindSection(std::string_view section) const {
 
 int IniDocument::SectionEnd(int header) const {
     std::size_t i = static_cast<std::size_t>(header) + 1;
-    while (i < lines_.size() && !SectionName(lines_[i].decoded)) ++i;
+    while (i < lines_.size() && !SectionName(lines_[i].decoded))
+        ++i;
     return static_cast<int>(i);
 }
 
@@ -87,7 +92,8 @@ std::optional<std::string> IniDocument::Get(std::string_view section, std::strin
     int end = SectionEnd(header);
     for (int i = header + 1; i < end; ++i) {
         std::string_view value;
-        if (KeyMatches(lines_[static_cast<std::size_t>(i)].decoded, key, &value)) return CleanValue(value);
+        if (KeyMatches(lines_[static_cast<std::size_t>(i)].decoded, key, &value))
+            return CleanValue(value);
     }
     return std::nullopt;
 }
@@ -97,7 +103,8 @@ void IniDocument::Set(std::string_view section, std::string_view key, std::strin
     Line line{text, text};
     int header = FindSection(section);
     if (header < 0) {
-        if (!lines_.empty() && !TrimBlank(lines_.back().decoded).empty()) lines_.push_back({"", ""});
+        if (!lines_.empty() && !TrimBlank(lines_.back().decoded).empty())
+            lines_.push_back({"", ""});
         std::string head = "[" + OneLine(TrimBlank(section)) + "]";
         lines_.push_back({head, head});
         lines_.push_back(line);
@@ -111,7 +118,8 @@ void IniDocument::Set(std::string_view section, std::string_view key, std::strin
         }
     }
     int at = end;
-    while (at > header + 1 && TrimBlank(lines_[static_cast<std::size_t>(at - 1)].decoded).empty()) --at;
+    while (at > header + 1 && TrimBlank(lines_[static_cast<std::size_t>(at - 1)].decoded).empty())
+        --at;
     lines_.insert(lines_.begin() + at, line);
 }
 
@@ -130,7 +138,8 @@ bool IniDocument::Save(const std::string& path, std::string* error) const {
 
 std::string IniBufferText(std::string_view value, std::size_t bufferSize) {
     std::string cut = Utf8Left(value, bufferSize - 1);
-    while (!cut.empty() && static_cast<unsigned char>(cut.back()) <= 32) cut.pop_back();
+    while (!cut.empty() && static_cast<unsigned char>(cut.back()) <= 32)
+        cut.pop_back();
     return cut;
 }
 
@@ -157,7 +166,8 @@ std::optional<double> ParseIniNumber(std::string_view text) {
         std::size_t j = i + 1;
         if (j < s.size() && (s[j] == '+' || s[j] == '-')) ++j;
         std::size_t expDigits = 0;
-        while (j < s.size() && s[j] >= '0' && s[j] <= '9') ++j, ++expDigits;
+        while (j < s.size() && s[j] >= '0' && s[j] <= '9')
+            ++j, ++expDigits;
         if (expDigits == 0) return std::nullopt;
         i = j;
     }
@@ -186,8 +196,8 @@ bool IniTextToBool(std::string_view text, bool def) {
     return def;
 }
 
-std::string INIReadString(const std::string& file, const std::string& section, const std::string& key,
-                          const std::string& def, ErrorTrail* trail) {
+std::string INIReadString(const std::string& file, const std::string& section,
+                          const std::string& key, const std::string& def, ErrorTrail* trail) {
     if (trail) trail->Push("INIReadString");
     auto v = IniDocument::Load(file).Get(section, key);
     if (!v || v->empty()) return def;
@@ -199,8 +209,8 @@ int32_t INIReadLong(const std::string& file, const std::string& section, const s
     return IniTextToLong(INIReadString(file, section, key, "", trail), def);
 }
 
-bool INIReadBool(const std::string& file, const std::string& section, const std::string& key, bool def,
-                 ErrorTrail* trail) {
+bool INIReadBool(const std::string& file, const std::string& section, const std::string& key,
+                 bool def, ErrorTrail* trail) {
     return IniTextToBool(INIReadString(file, section, key, "", trail), def);
 }
 

@@ -15,7 +15,7 @@ class ErrorTrail;
 
 // One file in memory. Lines keep their original bytes so that a write changes only its key.
 class IniDocument {
-public:
+  public:
     // A missing or unreadable file gives an empty document.
     static IniDocument Load(const std::string& path);
 
@@ -31,7 +31,7 @@ public:
 
     bool Loaded() const { return loaded_; }
 
-private:
+  private:
     struct Line {
         std::string raw;      // bytes as in the file, without the line end
         std::string decoded;  // UTF-8 text
@@ -49,12 +49,13 @@ private:
 constexpr std::size_t kIniBufferSize = 260;
 
 // The four primitives. Each registers its name with the error trail when one is given.
-std::string INIReadString(const std::string& file, const std::string& section, const std::string& key,
-                          const std::string& def, ErrorTrail* trail = nullptr);
+std::string INIReadString(const std::string& file, const std::string& section,
+                          const std::string& key, const std::string& def,
+                          ErrorTrail* trail = nullptr);
 int32_t INIReadLong(const std::string& file, const std::string& section, const std::string& key,
                     int32_t def, ErrorTrail* trail = nullptr);
-bool INIReadBool(const std::string& file, const std::string& section, const std::string& key, bool def,
-                 ErrorTrail* trail = nullptr);
+bool INIReadBool(const std::string& file, const std::string& section, const std::string& key,
+                 bool def, ErrorTrail* trail = nullptr);
 bool INIWriteString(const std::string& file, const std::string& section, const std::string& key,
                     const std::string& value, ErrorTrail* trail = nullptr);
 bool INIWriteLong(const std::string& file, const std::string& section, const std::string& key,

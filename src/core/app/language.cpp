@@ -84,7 +84,8 @@ void SetLanguage(Program& p, LanguageTarget& window) {
                     break;
                 case ControlKind::Toolbar:
                     for (std::size_t b = 0; b < c.buttonTags.size(); ++b)
-                        window.SetToolTip(i, static_cast<int>(b + 1), lang.GetText(c.buttonTags[b]));
+                        window.SetToolTip(i, static_cast<int>(b + 1),
+                                          lang.GetText(c.buttonTags[b]));
                     break;
                 case ControlKind::Tabs: {
                     int first = TextToInt16(c.tag);

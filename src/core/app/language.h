@@ -20,7 +20,7 @@ class Program;
 constexpr std::size_t kLanguageBufferSize = 255;
 
 class Language {
-public:
+  public:
     // Decides once whether the language file exists; that choice holds for the whole run.
     void Init(const std::string& languageFile);
     bool FilePresent() const { return present_; }
@@ -39,7 +39,7 @@ public:
     static std::string MenuKey(std::string_view menuName);
     static std::vector<std::pair<std::string, int>> MenuNumbers();
 
-private:
+  private:
     const IniDocument& Document(const std::string& file) const;
 
     std::string path_;
@@ -53,7 +53,18 @@ private:
 };
 
 // What SetLanguage needs of a window: its tag, its controls by kind, and setters.
-enum class ControlKind { Menu, Frame, Label, Button, CheckBox, Option, TextBox, Toolbar, Tabs, Other };
+enum class ControlKind {
+    Menu,
+    Frame,
+    Label,
+    Button,
+    CheckBox,
+    Option,
+    TextBox,
+    Toolbar,
+    Tabs,
+    Other
+};
 
 struct LanguageControl {
     ControlKind kind = ControlKind::Other;
@@ -64,7 +75,7 @@ struct LanguageControl {
 };
 
 class LanguageTarget {
-public:
+  public:
     virtual ~LanguageTarget() = default;
     virtual std::string WindowTag() const = 0;
     virtual void SetWindowCaption(const std::string& text) = 0;

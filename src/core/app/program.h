@@ -9,12 +9,15 @@
 #include "app/settings.h"
 #include "app/ui.h"
 #include "app/ui_state.h"
+#include "commands/command_state.h"
 #include "model/drawing.h"
+#include "nc/toolpath.h"
+#include "view/view_state.h"
 
 namespace vt {
 
 class Program {
-public:
+  public:
     // Takes the program folder and decides once whether the language file exists.
     Program(Ui& ui, const std::string& programFolder);
     Program(const Program&) = delete;
@@ -28,6 +31,9 @@ public:
     History history;
     UiState uiState;
     Drawing drawing;
+    CommandState cmd;
+    ViewState view;
+    ToolPath toolPath;
 
     std::string axisNameX = "X", axisNameY = "Y", axisNameZ = "Z";
     std::string selectedMachineName;  // the machine chosen in the NC code window

@@ -8,7 +8,9 @@
 
 namespace vt {
 
-std::string ProgramPaths::File(const std::string& name) const { return JoinPath(folder, name); }
+std::string ProgramPaths::File(const std::string& name) const {
+    return JoinPath(folder, name);
+}
 
 std::string ExecutableDir() {
     char buf[PATH_MAX];
@@ -19,7 +21,8 @@ std::string ExecutableDir() {
 }
 
 std::string StripTrailingSeparator(std::string path) {
-    while (path.size() > 1 && (path.back() == '/' || path.back() == '\\')) path.pop_back();
+    while (path.size() > 1 && (path.back() == '/' || path.back() == '\\'))
+        path.pop_back();
     return path;
 }
 

@@ -69,14 +69,41 @@ const std::vector<SettingKey>& SettingsKeys() {
 }
 
 const std::vector<const char*>& SettingsSaveOrder() {
-    static const std::vector<const char*> order = {
-        "Postpath",      "GEOpath",       "NCpath",         "OldGeoLineLength", "LoadLastDrawing",
-        "DefaultMachine", "BlockNumbers", "Comments",       "DrawColor",        "SelectedColor",
-        "TempColor",     "EndpointColor", "MidpointColor",  "QuadrantColor",    "CenterColor",
-        "IntersecColor", "AxisColor",     "OrigoColor",     "BackColor",        "NCColor",
-        "NCIColor",      "HighLightColor", "POD",           "LL",               "LC",
-        "CC",            "EP",            "CP",             "MP",               "QP",
-        "PPUseMult",     "MaskinAsk",     "MaskinLast",     "MaskinUseDefined", "MaskinDefined"};
+    static const std::vector<const char*> order = {"Postpath",
+                                                   "GEOpath",
+                                                   "NCpath",
+                                                   "OldGeoLineLength",
+                                                   "LoadLastDrawing",
+                                                   "DefaultMachine",
+                                                   "BlockNumbers",
+                                                   "Comments",
+                                                   "DrawColor",
+                                                   "SelectedColor",
+                                                   "TempColor",
+                                                   "EndpointColor",
+                                                   "MidpointColor",
+                                                   "QuadrantColor",
+                                                   "CenterColor",
+                                                   "IntersecColor",
+                                                   "AxisColor",
+                                                   "OrigoColor",
+                                                   "BackColor",
+                                                   "NCColor",
+                                                   "NCIColor",
+                                                   "HighLightColor",
+                                                   "POD",
+                                                   "LL",
+                                                   "LC",
+                                                   "CC",
+                                                   "EP",
+                                                   "CP",
+                                                   "MP",
+                                                   "QP",
+                                                   "PPUseMult",
+                                                   "MaskinAsk",
+                                                   "MaskinLast",
+                                                   "MaskinUseDefined",
+                                                   "MaskinDefined"};
     return order;
 }
 
@@ -85,7 +112,8 @@ namespace {
 const char* kSection = "Program";
 
 // A value read the way INIReadString reads it, from a document already in memory.
-std::string ReadString(const IniDocument& doc, const char* section, const char* key, const std::string& def) {
+std::string ReadString(const IniDocument& doc, const char* section, const char* key,
+                       const std::string& def) {
     auto v = doc.Get(section, key);
     if (!v || v->empty()) return def;
     return IniBufferText(*v);
@@ -152,23 +180,29 @@ bool SaveSettings(Program& p) {
         const std::string file = p.paths.SettingsFile();
         IniDocument doc = IniDocument::Load(file);
         std::map<std::string, const SettingKey*> byName;
-        for (const auto& k : SettingsKeys()) byName[k.key] = &k;
+        for (const auto& k : SettingsKeys())
+            byName[k.key] = &k;
         for (const char* name : SettingsSaveOrder()) {
             const SettingKey& k = *byName.at(name);
             std::string text = std::visit(
                 [&](auto field) -> std::string {
                     const auto& v = p.settings.*field;
                     using T = std::remove_cvref_t<decltype(v)>;
-                    if constexpr (std::is_same_v<T, std::string>) return v;
-                    else if constexpr (std::is_same_v<T, bool>) return v ? "True" : "False";
-                    else return std::to_string(v);
+                    if constexpr (std::is_same_v<T, std::string>)
+                        return v;
+                    else if constexpr (std::is_same_v<T, bool>)
+                        return v ? "True" : "False";
+                    else
+                        return std::to_string(v);
                 },
                 k.field);
             doc.Set(kSection, name, text);
         }
         p.errorTrail.Push("INIWriteString");
         std::string error;
-        if (!doc.Save(file, &error)) throw VtError(kErrPathFileAccess, ErrorDescription(kErrPathFileAccess) + " (" + error + ")");
+        if (!doc.Save(file, &error))
+            throw VtError(kErrPathFileAccess,
+                          ErrorDescription(kErrPathFileAccess) + " (" + error + ")");
     });
 }
 

@@ -6,6 +6,7 @@
 #include "app/error_report.h"
 #include "app/program.h"
 #include "app/version.h"
+#include "model/snap_points.h"
 
 namespace vt {
 
@@ -25,35 +26,15 @@ void SetMainCaption(Program& p) {
     p.ui.StateChanged();
 }
 
-namespace {
-
-struct SnapSwitch {
-    const char* menu;
-    bool ProgramSettings::*setting;
-    int panel;  // 0: no panel
-};
-
-constexpr SnapSwitch kSnapSwitches[] = {
-    {"mnuShowPointsOnDemand", &ProgramSettings::POD, 0},
-    {"mnuIntersectionLL", &ProgramSettings::LL, 7},
-    {"mnuIntersectionLC", &ProgramSettings::LC, 9},
-    {"mnuIntersectionCC", &ProgramSettings::CC, 8},
-    {"mnuShowCenterPoints", &ProgramSettings::CP, 12},
-    {"mnuShowEndpoints", &ProgramSettings::EP, 11},
-    {"mnuShowMiddlepoints", &ProgramSettings::MP, 10},
-    {"mnuShowQuadrantPoints", &ProgramSettings::QP, 13},
-};
-
-}  // namespace
-
 void ApplyStartupUiState(Program& p) {
     UiState& ui = p.uiState;
     ui.Menu("mnuUndo").enabled = false;
     ui.SetButtonEnabled("tbr_delete", 5, false);
-    for (const auto& s : kSnapSwitches) {
+    for (const auto& s : SnapSwitches()) {
         bool on = p.settings.*s.setting;
         ui.Menu(s.menu).checked = on;
-        if (s.panel) ui.panels[static_cast<std::size_t>(s.panel)].bevel = on ? kBevelInset : kBevelRaised;
+        if (s.panel)
+            ui.panels[static_cast<std::size_t>(s.panel)].bevel = on ? kBevelInset : kBevelRaised;
     }
     ui.Menu("mnuIntersecMore").checked = p.settings.IntersecMore != 0;
     ui.panels[16].bevel = p.settings.IntersecMore ? kBevelInset : kBevelRaised;
@@ -65,7 +46,8 @@ void ApplyStartupUiState(Program& p) {
 void MainWindowLoad(Program& p, const std::string& commandLineFile) {
     Guarded(p, "Load()", [&] {
         p.uiState.versionLabel = "v" + std::to_string(kVersionMajor) + "." +
-                                 std::to_string(kVersionMinor) + "." + std::to_string(kVersionRevision);
+                                 std::to_string(kVersionMinor) + "." +
+                                 std::to_string(kVersionRevision);
         LoadSettings(p);
         p.drawing.Modified = false;
         p.drawing.HasFileName = false;
@@ -82,20 +64,21 @@ void MainWindowLoad(Program& p, const std::string& commandLineFile) {
 bool MainWindowQueryUnload(Program& p) {
     const Language& lang = p.language;
     if (p.drawing.Modified) {
-        MsgAnswer a = p.ui.MessageBox(lang.GetText(1052), lang.GetText(1050), MsgButtons::YesNoCancel,
-                                      MsgIcon::Question);
+        MsgAnswer a = p.ui.MessageBox(lang.GetText(1052), lang.GetText(1050),
+                                      MsgButtons::YesNoCancel, MsgIcon::Question);
         if (a == MsgAnswer::Cancel) return true;
         (void)a;  // Yes: the drawing is saved through the save command
     }
-    MsgAnswer quit =
-        p.ui.MessageBox(lang.GetText(1051), lang.GetText(1050), MsgButtons::YesNo, MsgIcon::Question);
+    MsgAnswer quit = p.ui.MessageBox(lang.GetText(1051), lang.GetText(1050), MsgButtons::YesNo,
+                                     MsgIcon::Question);
     return quit != MsgAnswer::Yes;
 }
 
 void MainWindowUnload(Program& p, const WindowPlacement& placement, bool minimized) {
     Guarded(p, "Form_Unload()", [&] {
         // One report is enough: when the settings could not be written, neither can the placement.
-        if (SaveSettings(p)) SaveWindowPlacement(p.paths.SettingsFile(), "frm_main", placement, minimized);
+        if (SaveSettings(p))
+            SaveWindowPlacement(p.paths.SettingsFile(), "frm_main", placement, minimized);
     });
     p.closing = true;
 }

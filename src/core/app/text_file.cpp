@@ -170,7 +170,8 @@ bool ReadTextLines(const std::string& path, std::vector<std::string>& lines) {
     lines.clear();
     std::string bytes;
     if (!ReadFileBytes(path, bytes)) return false;
-    for (auto l : SplitLines(bytes)) lines.push_back(DecodeLine(l));
+    for (auto l : SplitLines(bytes))
+        lines.push_back(DecodeLine(l));
     return true;
 }
 
@@ -262,9 +263,12 @@ std::string ToUpperText(std::string_view s) {
     out.reserve(s.size());
     for (std::size_t i = 0; i < s.size();) {
         unsigned cp = NextCodePoint(s, i);
-        if (cp >= 'a' && cp <= 'z') cp -= 32;
-        else if (cp >= 0xE0 && cp <= 0xFE && cp != 0xF7) cp -= 32;
-        else if (cp == 0xFF) cp = 0x178;
+        if (cp >= 'a' && cp <= 'z')
+            cp -= 32;
+        else if (cp >= 0xE0 && cp <= 0xFE && cp != 0xF7)
+            cp -= 32;
+        else if (cp == 0xFF)
+            cp = 0x178;
         AppendUtf8(out, cp);
     }
     return out;

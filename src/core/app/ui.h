@@ -8,16 +8,22 @@ namespace vt {
 
 // Button sets, icons and answers keep the classic message-box numbers.
 enum class MsgButtons : int { Ok = 0, OkCancel = 1, YesNoCancel = 3, YesNo = 4 };
-enum class MsgIcon : int { None = 0, Critical = 16, Question = 32, Exclamation = 48, Information = 64 };
+enum class MsgIcon : int {
+    None = 0,
+    Critical = 16,
+    Question = 32,
+    Exclamation = 48,
+    Information = 64
+};
 enum class MsgAnswer : int { Ok = 1, Cancel = 2, Yes = 6, No = 7 };
 
 class Ui {
-public:
+  public:
     virtual ~Ui() = default;
 
     // Shows a modal message box; the text may contain CR LF line breaks.
-    virtual MsgAnswer MessageBox(const std::string& text, const std::string& title, MsgButtons buttons,
-                                 MsgIcon icon) = 0;
+    virtual MsgAnswer MessageBox(const std::string& text, const std::string& title,
+                                 MsgButtons buttons, MsgIcon icon) = 0;
 
     // Ends the program at once, writing nothing more. A test double may return.
     virtual void EndProgram() = 0;
@@ -27,6 +33,9 @@ public:
 
     // The core's UiState changed: mirror it.
     virtual void StateChanged() {}
+
+    // Repaint the drawing surface from the tables now.
+    virtual void Refresh() {}
 };
 
 }  // namespace vt

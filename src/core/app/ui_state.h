@@ -46,11 +46,14 @@ struct UiState {
     bool analysFrameVisible = false;
     bool logoFrameVisible = true;
     std::string txtAnalys;
-    std::map<std::string, MenuItemState> menus;     // by objectName
-    std::map<std::string, bool> buttonsEnabled;     // "toolbar:index"
-    std::array<PanelState, 17> panels{};            // 1..16, element 0 unused
+    std::map<std::string, MenuItemState> menus;  // by objectName
+    std::map<std::string, bool> buttonsEnabled;  // "toolbar:index"
+    std::array<PanelState, 17> panels{};         // 1..16, element 0 unused
     SurfaceCursor surfaceCursor = SurfaceCursor::Cross;
+    bool busyCursor = false;  // the hourglass over the main window
     Colour surfaceBackColor = 0;
+    std::string ncCodeText;    // txtNCCode of the NC code window
+    std::string ncStatusText;  // its status display
 
     MenuItemState& Menu(const std::string& name) { return menus[name]; }
     bool Checked(const std::string& name) const {

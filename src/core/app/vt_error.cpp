@@ -7,21 +7,36 @@ namespace vt {
 
 std::string ErrorDescription(int number) {
     switch (number) {
-        case kErrInvalidCall: return "Invalid procedure call or argument";
-        case kErrOverflow: return "Overflow";
-        case kErrOutOfMemory: return "Out of memory";
-        case kErrSubscript: return "Subscript out of range";
-        case kErrDivisionByZero: return "Division by zero";
-        case kErrTypeMismatch: return "Type mismatch";
-        case kErrInternal: return "Internal error";
-        case kErrBadFileName: return "Bad file name or number";
-        case kErrFileNotFound: return "File not found";
-        case kErrDeviceIO: return "Device I/O error";
-        case kErrDiskFull: return "Disk full";
-        case kErrInputPastEnd: return "Input past end of file";
-        case kErrPermissionDenied: return "Permission denied";
-        case kErrPathFileAccess: return "Path/File access error";
-        default: return "Application-defined or object-defined error";
+        case kErrInvalidCall:
+            return "Invalid procedure call or argument";
+        case kErrOverflow:
+            return "Overflow";
+        case kErrOutOfMemory:
+            return "Out of memory";
+        case kErrSubscript:
+            return "Subscript out of range";
+        case kErrDivisionByZero:
+            return "Division by zero";
+        case kErrTypeMismatch:
+            return "Type mismatch";
+        case kErrInternal:
+            return "Internal error";
+        case kErrBadFileName:
+            return "Bad file name or number";
+        case kErrFileNotFound:
+            return "File not found";
+        case kErrDeviceIO:
+            return "Device I/O error";
+        case kErrDiskFull:
+            return "Disk full";
+        case kErrInputPastEnd:
+            return "Input past end of file";
+        case kErrPermissionDenied:
+            return "Permission denied";
+        case kErrPathFileAccess:
+            return "Path/File access error";
+        default:
+            return "Application-defined or object-defined error";
     }
 }
 

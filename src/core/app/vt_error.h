@@ -27,14 +27,14 @@ enum ErrNo : int {
 std::string ErrorDescription(int number);
 
 class VtError : public std::runtime_error {
-public:
+  public:
     explicit VtError(int number) : VtError(number, ErrorDescription(number)) {}
     VtError(int number, const std::string& description)
         : std::runtime_error(description), number_(number), description_(description) {}
     int Number() const { return number_; }
     const std::string& Description() const { return description_; }
 
-private:
+  private:
     int number_;
     std::string description_;
 };

@@ -15,7 +15,8 @@ using test::TempDir;
 
 std::vector<std::string> Names(const ErrorTrail& t) {
     std::vector<std::string> out;
-    for (int i = 1; i <= t.Count(); ++i) out.push_back(t.At(i).name);
+    for (int i = 1; i <= t.Count(); ++i)
+        out.push_back(t.At(i).name);
     return out;
 }
 
@@ -29,9 +30,11 @@ TEST(ErrorTrailTest, DeduplicatesAndKeepsEight) {
     EXPECT_EQ(Names(t), std::vector<std::string>({"A", "B", "A"}));
 
     ErrorTrail nine;
-    for (int i = 1; i <= 9; ++i) nine.Push("R" + std::to_string(i));
+    for (int i = 1; i <= 9; ++i)
+        nine.Push("R" + std::to_string(i));
     EXPECT_EQ(nine.Count(), 8);
-    EXPECT_EQ(Names(nine), std::vector<std::string>({"R9", "R8", "R7", "R6", "R5", "R4", "R3", "R2"}));
+    EXPECT_EQ(Names(nine),
+              std::vector<std::string>({"R9", "R8", "R7", "R6", "R5", "R4", "R3", "R2"}));
 }
 
 TEST(ErrorReportTest, ReportTextLineByLine) {
@@ -70,13 +73,15 @@ TEST(ErrorReportTest, OkKeepsRunningAndLogs) {
     EXPECT_EQ(ui.messages[0].title, "Fel");
     EXPECT_EQ(ui.messages[0].buttons, MsgButtons::OkCancel);
     EXPECT_EQ(ui.messages[0].icon, MsgIcon::Critical);
-    EXPECT_NE(ui.messages[0].text.find("Beskrivning: Division by zero\r\nFelnummer: 11"), std::string::npos);
+    EXPECT_NE(ui.messages[0].text.find("Beskrivning: Division by zero\r\nFelnummer: 11"),
+              std::string::npos);
     EXPECT_NE(ui.messages[0].text.find(" - Work()\r\n"), std::string::npos);
     EXPECT_TRUE(p.paintAbort);
     EXPECT_EQ(ReadFile(dir.File("error.log")), ui.messages[0].text + "\r\n");
     // A second report appends.
     Guarded(p, "Other()", [] { throw std::bad_alloc(); });
-    EXPECT_EQ(ReadFile(dir.File("error.log")), ui.messages[0].text + "\r\n" + ui.messages[1].text + "\r\n");
+    EXPECT_EQ(ReadFile(dir.File("error.log")),
+              ui.messages[0].text + "\r\n" + ui.messages[1].text + "\r\n");
     EXPECT_NE(ui.messages[1].text.find("Felnummer: 7"), std::string::npos);
     EXPECT_EQ(ui.endProgramCalls, 0);
 }

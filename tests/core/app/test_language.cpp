@@ -25,8 +25,9 @@ TEST(GetText, BuiltInTable) {
     EXPECT_EQ(p.language.GetText(1040), "");
     EXPECT_EQ(p.language.GetText(2112), " - Markera PUNKT(ER)som skall sparas");
     EXPECT_EQ(p.language.GetText(1072), "Vinkel   : ");
-    EXPECT_EQ(p.language.GetText(2300),
-              "Okänd filtyp. Kontrollera att filen du försöker öppna är en fil som Veltrum32 stödjer.");
+    EXPECT_EQ(
+        p.language.GetText(2300),
+        "Okänd filtyp. Kontrollera att filen du försöker öppna är en fil som Veltrum32 stödjer.");
     EXPECT_EQ(p.language.GetText("mnuLinjeBHA"), "");
     // Every number of the table answers with a text of its own.
     EXPECT_EQ(Language::BuiltinNumbers().size(), 130u);
@@ -36,7 +37,8 @@ TEST(GetText, LanguageFile) {
     TempDir dir;
     WriteFile(dir.File("Veltrum32.LNG"),
               "[LANGUAGE]\r\n2000=\" CIRCLE WITH CENTRE AND RADIUS\"\r\n1066=Error\r\n2002=\r\n"
-              "mnuLinjeBHA=Line by width\r\n1080=" + std::string(300, 'v') + "\r\n");
+              "mnuLinjeBHA=Line by width\r\n1080=" +
+                  std::string(300, 'v') + "\r\n");
     FakeUi ui;
     Program p(ui, dir.Path());
     ASSERT_TRUE(p.language.FilePresent());
@@ -70,7 +72,7 @@ TEST(LanguageMenus, MenuKeys) {
 
 // A window as SetLanguage sees it, recording what it is told.
 class FakeWindow : public LanguageTarget {
-public:
+  public:
     std::string tag = "1000";
     std::vector<LanguageControl> controls;
     std::string caption = "designed";
@@ -115,7 +117,8 @@ TEST(SetLanguageTest, RulesPerControlKind) {
     EXPECT_EQ(w.texts[0], "&File");
     EXPECT_EQ(w.texts[1], "-");
     EXPECT_EQ(w.texts[2], "Through 3 points");
-    for (std::size_t i = 3; i <= 8; ++i) EXPECT_FALSE(w.texts[i].empty()) << i;
+    for (std::size_t i = 3; i <= 8; ++i)
+        EXPECT_FALSE(w.texts[i].empty()) << i;
     EXPECT_EQ(w.texts[8], "Text");
     EXPECT_EQ(w.texts.count(9), 0u);
     EXPECT_EQ(w.texts.count(12), 0u);

@@ -32,13 +32,14 @@ TEST(Settings, DefaultsWithoutAFile) {
     EXPECT_EQ(s.ArcMode, 1);
     EXPECT_EQ(s.DefaultMachine, "");
     EXPECT_TRUE(s.BlockNumbers && s.Comments);
-    const Colour colours[] = {s.DrawColor,     s.SelectedColor, s.TempColor,   s.EndpointColor,
-                              s.MidpointColor, s.QuadrantColor, s.CenterColor, s.IntersecColor,
-                              s.AxisColor,     s.OrigoColor,    s.BackColor,   s.NCColor,
+    const Colour colours[] = {s.DrawColor,     s.SelectedColor,  s.TempColor,   s.EndpointColor,
+                              s.MidpointColor, s.QuadrantColor,  s.CenterColor, s.IntersecColor,
+                              s.AxisColor,     s.OrigoColor,     s.BackColor,   s.NCColor,
                               s.NCIColor,      s.HighLightColor, s.NCTempColor};
-    const Colour expected[] = {15153465, 65535, 16214377, 255,      16711935, 65280,    65535, 65535,
-                               65535,    16512, 11337728, 255,      8421631,  16776960, 128};
-    for (std::size_t i = 0; i < std::size(colours); ++i) EXPECT_EQ(colours[i], expected[i]) << i;
+    const Colour expected[] = {15153465, 65535, 16214377, 255, 16711935, 65280,    65535, 65535,
+                               65535,    16512, 11337728, 255, 8421631,  16776960, 128};
+    for (std::size_t i = 0; i < std::size(colours); ++i)
+        EXPECT_EQ(colours[i], expected[i]) << i;
     EXPECT_TRUE(s.LL && s.LC && s.CC && s.EP && s.CP);
     EXPECT_FALSE(s.MP || s.QP || s.POD || s.MaskinLast || s.MaskinUseDefined);
     EXPECT_TRUE(s.MaskinAsk && s.PPUseMult);
@@ -61,7 +62,8 @@ TEST(Settings, ReadsValuesAndFallsBackOnUnusableOnes) {
     TempDir dir;
     WriteFile(dir.File("veltrum32.ini"),
               "[Program]\nLoadLastDrawing=abc\nArcMode=77\nMaxPoints=-3\nDrawColor=255\nMP=true\n"
-              "QP=maybe\nDefaultMachine=  Fräs 1  \nPostpath=/opt/post/\n[History]\nR=2,5\nV=junk\nS=G1 X10\n");
+              "QP=maybe\nDefaultMachine=  Fräs 1  "
+              "\nPostpath=/opt/post/\n[History]\nR=2,5\nV=junk\nS=G1 X10\n");
     FakeUi ui;
     Program p(ui, dir.Path());
     LoadSettings(p);
@@ -115,11 +117,14 @@ TEST(Settings, SaveWritesTheKeysInOrderAndKeepsOthers) {
     std::vector<std::string> keys;
     bool inProgram = false;
     for (const auto& l : lines) {
-        if (!l.empty() && l[0] == '[') inProgram = l == "[Program]";
-        else if (inProgram && !l.empty()) keys.push_back(l.substr(0, l.find('=')));
+        if (!l.empty() && l[0] == '[')
+            inProgram = l == "[Program]";
+        else if (inProgram && !l.empty())
+            keys.push_back(l.substr(0, l.find('=')));
     }
     std::vector<std::string> expected = {"MaxPoints", "Unknown"};
-    for (const char* k : SettingsSaveOrder()) expected.push_back(k);
+    for (const char* k : SettingsSaveOrder())
+        expected.push_back(k);
     EXPECT_EQ(keys, expected);
     EXPECT_EQ(INIReadString(dir.File("veltrum32.ini"), "Program", "DefaultMachine", ""), "Mill");
     EXPECT_EQ(INIReadString(dir.File("veltrum32.ini"), "Program", "LL", ""), "True");
@@ -129,9 +134,10 @@ TEST(Settings, SaveWritesTheKeysInOrderAndKeepsOthers) {
     EXPECT_EQ(ReadFile(dir.File("veltrum32.ini")).find("NCTempColor"), std::string::npos);
     for (const auto& k : SettingsKeys()) {
         if (!k.written) continue;
-        EXPECT_NE(std::find(SettingsSaveOrder().begin(), SettingsSaveOrder().end(), std::string(k.key)),
-                      SettingsSaveOrder().end())
-                << k.key;
+        EXPECT_NE(
+            std::find(SettingsSaveOrder().begin(), SettingsSaveOrder().end(), std::string(k.key)),
+            SettingsSaveOrder().end())
+            << k.key;
     }
 }
 

@@ -1,0 +1,119 @@
+// Line/line, line/circle and circle/circle intersections. The case rules and tolerances are those
+// of the slope formulas; the points themselves are computed in vector form, which keeps full
+// precision for steep lines and nearly vertical centre lines.
+#include "geometry/intersections.h"
+
+#include <cmath>
+
+#include "geometry/primitives.h"
+
+namespace vt {
+
+namespace {
+
+bool Finite(double a, double b) {
+    return std::isfinite(a) && std::isfinite(b);
+}
+
+IntersectionList Fail() {
+    IntersectionList l;
+    l.CalcError = true;
+    return l;
+}
+
+}  // namespace
+
+PointResult Lin2LinIntersec(double x1, double y1, double x2, double y2, double x3, double y3,
+                            double x4, double y4) {
+    PointResult r;
+    double d = (x2 - x1) * (y4 - y3) - (y2 - y1) * (x4 - x3);
+    if (IsEqual(d, 0) || !std::isfinite(d)) {
+        r.CalcError = true;
+        return r;
+    }
+    double t = ((y1 - y3) * (x4 - x3) - (x1 - x3) * (y4 - y3)) / d;
+    r.Pt.X = x1 + t * (x2 - x1);
+    r.Pt.Y = y1 + t * (y2 - y1);
+    if (!Finite(r.Pt.X, r.Pt.Y)) return PointResult{SnapPoint{}, true};
+    return r;
+}
+
+IntersectionList Lin2ArcIntersec(double cx, double cy, double r, double x1, double y1, double x2,
+                                 double y2) {
+    if ((x1 == x2 && y1 == y2) || r == 0) return Fail();
+    const bool vertical = std::fabs(x1 - x2) < 0.000001;
+    // In the slope form the discriminant is D = 4(1 + m²)(r² − h²), h the distance of the centre
+    // from the line and m the slope (x over y for a vertical line); its tolerance decides tangency.
+    double ux = x2 - x1, uy = y2 - y1;
+    double m = vertical ? ux / uy : uy / ux;
+    if (!std::isfinite(m)) return Fail();
+    double len2 = ux * ux + uy * uy;
+    double t0 = ((cx - x1) * ux + (cy - y1) * uy) / len2;
+    double fx = x1 + t0 * ux, fy = y1 + t0 * uy;  // foot of the perpendicular from the centre
+    double h = std::hypot(cx - fx, cy - fy);
+    double ar = std::fabs(r);
+    double D = 4 * (1 + m * m) * ((ar - h) * (ar + h));
+    IntersectionList l;
+    if (!Finite(fx, fy) || !std::isfinite(D)) return Fail();
+    if (IsEqual(D, 0)) {
+        l.Pt[1].X = fx;
+        l.Pt[1].Y = fy;
+        l.Count = 1;
+        return l;
+    }
+    if (D < 0) return Fail();
+    double half = std::sqrt((ar - h) * (ar + h)) / std::sqrt(len2);
+    SnapPoint a{fx + half * ux, fy + half * uy}, b{fx - half * ux, fy - half * uy};
+    bool aFirst = vertical ? a.Y >= b.Y : a.X >= b.X;
+    l.Pt[1] = aFirst ? a : b;
+    l.Pt[2] = aFirst ? b : a;
+    l.Count = 2;
+    if (!Finite(a.X, a.Y) || !Finite(b.X, b.Y)) return Fail();
+    return l;
+}
+
+IntersectionList Arc2ArcIntersect(double x1, double y1, double r1, double x2, double y2,
+                                  double r2) {
+    if ((x1 == x2 && y1 == y2) || r1 == 0 || r2 == 0) return Fail();
+    double xA = x1, yA = y1, rA = r1, xB = x2, yB = y2, rB = r2;
+    if (x1 > x2) {
+        xA = x2, yA = y2, rA = r2;
+        xB = x1, yB = y1, rB = r1;
+    }
+    double d = std::sqrt((x1 - x2) * (x1 - x2) + (y1 - y2) * (y1 - y2));
+    if (2 * rA * d == 0 || !std::isfinite(d)) return Fail();
+    double ux = (xB - xA) / d, uy = (yB - yA) / d;  // direction A→B
+    double c = (rA * rA + d * d - rB * rB) / (2 * rA * d);
+    IntersectionList l;
+    auto onB = [&](bool away) {
+        // The contact point seen from B: towards A (φ = θ + π) or away from it (φ = θ).
+        double s = away ? 1 : -1;
+        l.Pt[1].X = xB + s * rB * ux;
+        l.Pt[1].Y = yB + s * rB * uy;
+        l.Count = 1;
+    };
+    if (IsEqual(d, r1 + r2)) {
+        onB(!(c > 0));
+    } else if (d > r1 + r2) {
+        return Fail();
+    } else if (IsEqual(d, std::fabs(r1 - r2))) {
+        onB(!(c < 0));
+    } else if (std::fabs(r1 - r2) > d) {
+        return Fail();
+    } else {
+        if (1 - c * c < 0) return Fail();
+        double s = std::sqrt((1 - c) * (1 + c));
+        // θ ± α with cos α = c, sin α = s: rotate the direction A→B both ways.
+        l.Pt[1].X = xA + rA * (c * ux - s * uy);
+        l.Pt[1].Y = yA + rA * (c * uy + s * ux);
+        l.Pt[2].X = xA + rA * (c * ux + s * uy);
+        l.Pt[2].Y = yA + rA * (c * uy - s * ux);
+        l.Count = 2;
+    }
+    for (int i = 1; i <= l.Count; ++i)
+        if (!Finite(l.Pt[static_cast<std::size_t>(i)].X, l.Pt[static_cast<std::size_t>(i)].Y))
+            return Fail();
+    return l;
+}
+
+}  // namespace vt

@@ -1,0 +1,38 @@
+// Intersections of infinite lines and circles.
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "model/objects.h"
+
+namespace vt {
+
+// Up to two solutions at Pt[1] and Pt[2]; CalcError when there is none.
+struct IntersectionList {
+    std::array<SnapPoint, 11> Pt{};
+    int16_t Count = 0;
+    bool CalcError = false;
+};
+
+struct PointResult {
+    SnapPoint Pt;
+    bool CalcError = false;
+};
+
+// The infinite lines through (x1, y1)-(x2, y2) and (x3, y3)-(x4, y4); parallel when the
+// unnormalised cross product IsEqual 0.
+PointResult Lin2LinIntersec(double x1, double y1, double x2, double y2, double x3, double y3,
+                            double x4, double y4);
+
+// The infinite line through two points and a circle. Pt[1] has the larger x (the larger y for a
+// line counted as vertical, |x1 − x2| < 1e-6). A tangent within IsEqual of the discriminant gives
+// one point.
+IntersectionList Lin2ArcIntersec(double cx, double cy, double r, double x1, double y1, double x2,
+                                 double y2);
+
+// Two circles. A is the circle with the smaller centre x (the first on a tie); Pt[1] lies
+// counter-clockwise of the line A→B as seen from A. Contact within IsEqual gives one point.
+IntersectionList Arc2ArcIntersect(double x1, double y1, double r1, double x2, double y2, double r2);
+
+}  // namespace vt

@@ -1,0 +1,41 @@
+// The records of the drawing tables: drawing objects, snap points and undo entries.
+#pragma once
+
+#include <cstdint>
+
+namespace vt {
+
+// Object kinds (Typ).
+inline constexpr int16_t kLine = 1;
+inline constexpr int16_t kCircle = 2;
+inline constexpr int16_t kRitPoint = 3;
+
+// One drawing object: a line, a circle or arc, or a drawing point. Fields a kind does not use are
+// 0.
+struct RitObjekt {
+    int16_t Typ = 0;
+    double X1 = 0, Y1 = 0, X2 = 0, Y2 = 0;
+    double CX = 0, CY = 0, R = 0;
+    double Reserved = 0;
+    double StartAngle = 0, EndAngle = 0;  // radians; both 0 means a full circle
+    bool Temp = false;
+    bool Deleted = false;
+    bool Selected = false;
+    bool Highlight = false;
+    int32_t Color = 0;
+};
+
+// A derived point the user can snap to.
+struct SnapPoint {
+    double X = 0, Y = 0;
+    int32_t Color = 0;
+    int16_t Obj1 = 0, Obj2 = 0;
+};
+
+// A deleted object kept for undo, with the code of the delete command that removed it.
+struct UndoRecord {
+    int16_t Action = 0;
+    RitObjekt Obj;
+};
+
+}  // namespace vt
