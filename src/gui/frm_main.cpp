@@ -1,30 +1,162 @@
-// The main window: layout, mirroring of the core's state, and the closing sequence.
+// The main window: menus, toolbars, frames and status bar built from tables, mirroring of the
+// core's state, keys, and the closing sequence.
 #include "frm_main.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QMenuBar>
 #include <QScreen>
 #include <QStatusBar>
+#include <QToolBar>
 #include <QVBoxLayout>
 
+#include "app/language.h"
 #include "app/program.h"
 #include "app/startup.h"
+#include "commands/keys.h"
+#include "commands/menu_commands.h"
+#include "icons.h"
+#include "main_menu.h"
 #include "qt_language.h"
 #include "qt_util.h"
 #include "rit_yta.h"
+#include "view/view.h"
 
 namespace vt::gui {
+
+StatusPanel::StatusPanel(int index, QWidget* parent) : QLabel(parent), index_(index) {
+    setObjectName(QString("Panel%1").arg(index));
+    setAlignment(Qt::AlignCenter);
+}
+
+void StatusPanel::mousePressEvent(QMouseEvent*) {
+    emit clicked(index_);
+}
+
+namespace {
+
+// Captions of the snap-switch panels and the hover toggle.
+const char* PanelCaption(int i) {
+    switch (i) {
+        case 7:
+            return "L/L";
+        case 8:
+            return "C/C";
+        case 9:
+            return "L/C";
+        case 10:
+            return "Mitt";
+        case 11:
+            return "Ände";
+        case 12:
+            return "Cent";
+        case 13:
+            return "Kvad";
+        case 15:
+            return "Info";
+        case 16:
+            return "Förl";
+        default:
+            return "";
+    }
+}
+
+}  // namespace
 
 FrmMain::FrmMain(Program& p) : p_(p) {
     setObjectName("frm_main");
     setProperty(kTagProperty, "1000");
     BuildWidgets();
-    // 780 x 560 centred, then the stored placement.
+    BuildMenus();
+    BuildToolbars();
+    tmrPaint_.setObjectName("tmr_paint");
+    tmrPaint_.setSingleShot(true);
+    tmrPaint_.setInterval(20);
+    connect(&tmrPaint_, &QTimer::timeout, this, [this] {
+        tmr_paint_Timer(p_);
+        Mirror();
+    });
+    qApp->installEventFilter(this);
     resize(780, 560);
     if (QScreen* s = QGuiApplication::primaryScreen()) {
         QRect r = s->availableGeometry();
         move(r.x() + (r.width() - 780) / 2, r.y() + (r.height() - 560) / 2);
+    }
+}
+
+void FrmMain::BuildMenus() {
+    QMenu* current = nullptr;
+    QMenu* top = nullptr;
+    for (const MenuEntry& e : MainMenuLayout()) {
+        const QString name = e.name;
+        switch (e.kind) {
+            case MenuEntry::Menu:
+                top = current = menuBar()->addMenu(e.caption);
+                top->setObjectName(name);
+                break;
+            case MenuEntry::Submenu:
+                current = top->addMenu(e.caption);
+                current->setObjectName(name);
+                break;
+            case MenuEntry::SubmenuEnd:
+                current = top;
+                break;
+            case MenuEntry::Break:
+                current->addSeparator()->setObjectName(name);
+                break;
+            case MenuEntry::Array: {
+                QAction* a = current->addAction("");
+                a->setObjectName(name);
+                a->setVisible(false);
+                break;
+            }
+            case MenuEntry::Item:
+            case MenuEntry::Check: {
+                QAction* a = current->addAction(e.caption);
+                a->setObjectName(name);
+                a->setCheckable(e.kind == MenuEntry::Check);
+                connect(a, &QAction::triggered, this, [this, name] { Run(name); });
+                break;
+            }
+        }
+    }
+}
+
+void FrmMain::BuildToolbars() {
+    const Qt::ToolBarArea areas[] = {Qt::TopToolBarArea, Qt::LeftToolBarArea, Qt::RightToolBarArea};
+    bool usedSide[3] = {false, false, false};
+    for (const ToolbarLayout& t : Toolbars()) {
+        auto* bar = new QToolBar(t.name, this);
+        bar->setObjectName(t.name);
+        bar->setAllowedAreas(Qt::TopToolBarArea | Qt::LeftToolBarArea | Qt::RightToolBarArea);
+        bar->setIconSize(QSize(22, 22));
+        for (int i = 1; i <= t.buttons; ++i) {
+            const char* handler = nullptr;
+            for (const auto& b : ToolbarBindings())
+                if (QString(b.toolbar) == t.name && b.index == i) handler = b.handler;
+            if (!handler) {
+                bar->addSeparator();
+                continue;
+            }
+            QString tip = QString(MenuCaption(handler)).remove('&').remove("...");
+            QAction* a = bar->addAction(CommandIcon(handler), tip);
+            a->setObjectName(QString("%1_%2").arg(t.name).arg(i));
+            a->setToolTip(tip);
+            a->setProperty(kTagProperty, Q(Language::MenuKey(handler)));
+            const QString toolbar = t.name;
+            connect(a, &QAction::triggered, this, [this, toolbar, i] {
+                ToolbarClick(p_, S(toolbar), i);
+                Mirror();
+            });
+        }
+        // Side toolbars stand in columns of their own rather than one overlong column.
+        if (t.area != 0 && usedSide[t.area]) addToolBarBreak(areas[t.area]);
+        usedSide[t.area] = true;
+        addToolBar(areas[t.area], bar);
     }
 }
 
@@ -34,11 +166,12 @@ void FrmMain::BuildWidgets() {
     v->setContentsMargins(0, 0, 0, 0);
     v->setSpacing(2);
     ritYta_ = new RitYta(p_, central);
+    ritYta_->SetAfterEvent([this] { Mirror(); });
     v->addWidget(ritYta_, 1);
 
     auto* bottom = new QWidget(central);
     auto* h = new QHBoxLayout(bottom);
-    h->setContentsMargins(2, 0, 2, 0);
+    h->setContentsMargins(2, 0, 2, 2);
     auto* infoFrame = new QFrame(bottom);
     infoFrame->setObjectName("InfoFrame");
     auto* iv = new QVBoxLayout(infoFrame);
@@ -47,67 +180,99 @@ void FrmMain::BuildWidgets() {
     functionText_ = new QLineEdit(infoFrame);
     functionText_->setObjectName("FunctionText");
     functionText_->setReadOnly(true);
+    functionText_->setFocusPolicy(Qt::NoFocus);
     QFont bold = functionText_->font();
     bold.setBold(true);
     functionText_->setFont(bold);
     infoText_ = new QLineEdit(infoFrame);
     infoText_->setObjectName("InfoText");
     infoText_->setReadOnly(true);
+    infoText_->setFocusPolicy(Qt::NoFocus);
     iv->addWidget(functionText_);
     iv->addWidget(infoText_);
+    iv->addStretch();
     h->addWidget(infoFrame, 1);
 
-    logoFrame_ = new QFrame(bottom);
-    logoFrame_->setObjectName("LogoFrame");
-    auto* lv = new QVBoxLayout(logoFrame_);
-    lv->setContentsMargins(4, 0, 4, 0);
-    lblVersion_ = new QLabel(logoFrame_);
-    lblVersion_->setObjectName("lblVersion");
-    lv->addWidget(lblVersion_);
-    h->addWidget(logoFrame_);
-
-    inputFrame_ = new QFrame(bottom);
-    inputFrame_->setObjectName("InputFrame");
-    auto* inh = new QHBoxLayout(inputFrame_);
-    inh->setContentsMargins(0, 0, 0, 0);
-    auto* avbryt = new QPushButton("Avbryt", inputFrame_);
-    avbryt->setObjectName("AvbrytButton");
-    auto* values = new QPushButton("Värden", inputFrame_);
-    values->setObjectName("ValuesButton");
-    inh->addWidget(avbryt);
-    inh->addWidget(values);
-    h->addWidget(inputFrame_);
-    v->addWidget(bottom);
-
-    analysFrame_ = new QFrame(central);
+    analysFrame_ = new QFrame(bottom);
     analysFrame_->setObjectName("AnalysFrame");
     auto* av = new QVBoxLayout(analysFrame_);
-    av->setContentsMargins(2, 0, 2, 0);
+    av->setContentsMargins(0, 0, 0, 0);
     txtAnalys_ = new QPlainTextEdit(analysFrame_);
     txtAnalys_->setObjectName("txt_Analys");
     txtAnalys_->setReadOnly(true);
-    txtAnalys_->setFixedHeight(90);
+    txtAnalys_->setFocusPolicy(Qt::ClickFocus);
+    QFont mono("DejaVu Sans Mono");
+    mono.setStyleHint(QFont::Monospace);
+    mono.setPointSize(9);
+    txtAnalys_->setFont(mono);
+    txtAnalys_->setFixedSize(380, 96);
     av->addWidget(txtAnalys_);
-    v->addWidget(analysFrame_);
+    h->addWidget(analysFrame_, 0, Qt::AlignTop);
+
+    inputFrame_ = new QFrame(bottom);
+    inputFrame_->setObjectName("InputFrame");
+    auto* inv = new QVBoxLayout(inputFrame_);
+    inv->setContentsMargins(0, 0, 0, 0);
+    inv->setSpacing(1);
+    auto* values = new QPushButton("Värden...", inputFrame_);
+    values->setObjectName("ValuesButton");
+    values->setFocusPolicy(Qt::NoFocus);
+    auto* avbryt = new QPushButton("Avbryt", inputFrame_);
+    avbryt->setObjectName("AvbrytButton");
+    avbryt->setFocusPolicy(Qt::NoFocus);
+    inv->addWidget(values);
+    inv->addWidget(avbryt);
+    connect(values, &QPushButton::clicked, this, [this] { Run("ValuesButton"); });
+    connect(avbryt, &QPushButton::clicked, this, [this] { Run("AvbrytButton"); });
+    h->addWidget(inputFrame_, 0, Qt::AlignTop);
+
+    logoFrame_ = new QFrame(bottom);
+    logoFrame_->setObjectName("LogoFrame");
+    auto* lh = new QHBoxLayout(logoFrame_);
+    lh->setContentsMargins(4, 0, 4, 0);
+    auto* logo = new QLabel(logoFrame_);
+    logo->setObjectName("imgLogo");
+    logo->setPixmap(LogoPicture(34));
+    lblVersion_ = new QLabel(logoFrame_);
+    lblVersion_->setObjectName("lblVersion");
+    lh->addWidget(logo);
+    lh->addWidget(lblVersion_);
+    h->addWidget(logoFrame_, 0, Qt::AlignTop);
+
+    cmdScreenTest_ = new QPushButton("Test", bottom);
+    cmdScreenTest_->setObjectName("cmdScreenTest");
+    cmdScreenTest_->setVisible(false);
+    connect(cmdScreenTest_, &QPushButton::clicked, this, [this] { Run("cmdScreenTest"); });
+    h->addWidget(cmdScreenTest_, 0, Qt::AlignTop);
+    v->addWidget(bottom);
     setCentralWidget(central);
 
     auto* bar = new QStatusBar(this);
     bar->setObjectName("StatusBar1");
-    bar->setSizeGripEnabled(true);
     for (int i = 1; i <= 16; ++i) {
-        auto* l = new QLabel(bar);
-        l->setObjectName(QString("Panel%1").arg(i));
-        l->setMinimumWidth(i >= 3 && i <= 6 ? 90 : 22);
-        l->setAlignment(Qt::AlignCenter);
+        auto* l = new StatusPanel(i, bar);
+        l->setText(PanelCaption(i));
+        l->setMinimumWidth(i == 1 ? 44 : (i >= 3 && i <= 6 ? 76 : (i == 2 ? 36 : 30)));
         bar->addWidget(l, i == 1 ? 1 : 0);
         panels_[static_cast<std::size_t>(i)] = l;
+        connect(l, &StatusPanel::clicked, this, [this](int index) {
+            PanelClick(p_, index);
+            Mirror();
+        });
     }
     setStatusBar(bar);
+}
+
+void FrmMain::Run(const QString& handler) {
+    RunMenu(p_, S(handler));
+    Mirror();
 }
 
 void FrmMain::Load(const std::string& commandLineFile) {
     QtLanguageTarget target(this);
     SetLanguage(p_, target);
+    p_.view.W = ritYta_->width();
+    p_.view.H = ritYta_->height();
     MainWindowLoad(p_, commandLineFile);
     WindowPlacement current{false, frameGeometry().x(), frameGeometry().y(),
                             frameGeometry().width(), frameGeometry().height()};
@@ -131,25 +296,84 @@ WindowPlacement FrmMain::CurrentPlacement() const {
     return {isMaximized(), r.x(), r.y(), r.width(), r.height()};
 }
 
+void FrmMain::RefreshSurface() {
+    ritYta_->Render();
+}
+void FrmMain::OverlayChanged() {
+    ritYta_->update();
+}
+void FrmMain::StartPaintTimer() {
+    tmrPaint_.start();
+}
+
 void FrmMain::Mirror() {
     const UiState& s = p_.uiState;
-    setWindowTitle(Q(s.caption));
+    if (windowTitle() != Q(s.caption)) setWindowTitle(Q(s.caption));
     if (functionText_->text() != Q(s.functionText)) functionText_->setText(Q(s.functionText));
     if (infoText_->text() != Q(s.infoText)) infoText_->setText(Q(s.infoText));
     lblVersion_->setText(Q(s.versionLabel));
     logoFrame_->setVisible(s.logoFrameVisible);
     inputFrame_->setVisible(s.inputFrameVisible);
     analysFrame_->setVisible(s.analysFrameVisible);
+    cmdScreenTest_->setVisible(s.screenTestVisible);
     if (txtAnalys_->toPlainText() != FromCrLf(s.txtAnalys))
         txtAnalys_->setPlainText(FromCrLf(s.txtAnalys));
+    for (const auto& [name, state] : s.menus) {
+        QAction* a = findChild<QAction*>(Q(name));
+        if (!a) continue;
+        if (a->isCheckable()) a->setChecked(state.checked);
+        a->setEnabled(state.enabled);
+        if (!name.empty() && a->isVisible() != state.visible) a->setVisible(state.visible);
+    }
+    for (const auto& [key, enabled] : s.buttonsEnabled) {
+        QString k = Q(key);
+        if (QAction* a = findChild<QAction*>(k.replace(':', '_'))) a->setEnabled(enabled);
+    }
     for (int i = 1; i <= 16; ++i) {
-        QLabel* l = panels_[static_cast<std::size_t>(i)];
+        StatusPanel* l = panels_[static_cast<std::size_t>(i)];
         const PanelState& ps = s.panels[static_cast<std::size_t>(i)];
-        l->setText(Q(ps.text));
+        QString text = ps.text.empty() ? PanelCaption(i) : Q(ps.text);
+        if (l->text() != text) l->setText(text);
         l->setFrameStyle(QFrame::Panel |
                          (ps.bevel == kBevelInset ? QFrame::Sunken : QFrame::Raised));
     }
-    ritYta_->update();
+    ritYta_->setCursor(SurfaceCursorFor(s.surfaceCursor));
+    if (p_.view.paintTimerEnabled && !tmrPaint_.isActive()) tmrPaint_.start();
+}
+
+bool FrmMain::eventFilter(QObject* watched, QEvent* e) {
+    if (e->type() != QEvent::KeyPress || !isActiveWindow() || QApplication::activeModalWidget())
+        return false;
+    auto* k = static_cast<QKeyEvent*>(e);
+    if (k->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) return false;
+    static const std::pair<int, Key> kKeys[] = {
+        {Qt::Key_Left, Key::Left}, {Qt::Key_Right, Key::Right},   {Qt::Key_Up, Key::Up},
+        {Qt::Key_Down, Key::Down}, {Qt::Key_PageUp, Key::PageUp}, {Qt::Key_PageDown, Key::PageDown},
+        {Qt::Key_F8, Key::F8},     {Qt::Key_F9, Key::F9},         {Qt::Key_F10, Key::F10},
+        {Qt::Key_F11, Key::F11},   {Qt::Key_F12, Key::F12},
+    };
+    if (k->key() == Qt::Key_ScrollLock) {
+        scrollLock_ = !scrollLock_;
+        return true;
+    }
+    for (const auto& [qtKey, key] : kKeys) {
+        if (k->key() == qtKey) {
+            Form_KeyDown(p_, key, scrollLock_);
+            Mirror();
+            return true;
+        }
+    }
+    char32_t ch = 0;
+    if (k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter)
+        ch = 13;
+    else if (k->key() == Qt::Key_Escape)
+        ch = 27;
+    else if (!k->text().isEmpty())
+        ch = k->text().toUcs4().value(0);
+    if (ch == 0) return false;
+    Form_KeyPress(p_, ch);
+    Mirror();
+    return true;
 }
 
 void FrmMain::closeEvent(QCloseEvent* e) {
@@ -163,6 +387,7 @@ void FrmMain::closeEvent(QCloseEvent* e) {
     }
     MainWindowUnload(p_, CurrentPlacement(), isMinimized());
     unloaded_ = true;
+    qApp->removeEventFilter(this);
     e->accept();
 }
 

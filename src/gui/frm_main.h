@@ -6,6 +6,7 @@
 #include <QMainWindow>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTimer>
 #include <array>
 
 #include "app/settings.h"
@@ -17,6 +18,21 @@ class Program;
 namespace vt::gui {
 
 class RitYta;
+
+// A status-bar panel that reports clicks.
+class StatusPanel : public QLabel {
+    Q_OBJECT
+  public:
+    StatusPanel(int index, QWidget* parent);
+  signals:
+    void clicked(int index);
+
+  protected:
+    void mousePressEvent(QMouseEvent*) override;
+
+  private:
+    int index_;
+};
 
 class FrmMain : public QMainWindow {
     Q_OBJECT
@@ -31,12 +47,20 @@ class FrmMain : public QMainWindow {
     WindowPlacement CurrentPlacement() const;
 
     RitYta* Surface() const { return ritYta_; }
+    // What the core asks of the surface.
+    void RefreshSurface();
+    void OverlayChanged();
+    void StartPaintTimer();
 
   protected:
     void closeEvent(QCloseEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
 
   private:
+    void BuildMenus();
+    void BuildToolbars();
     void BuildWidgets();
+    void Run(const QString& handler);
 
     Program& p_;
     RitYta* ritYta_ = nullptr;
@@ -47,8 +71,11 @@ class FrmMain : public QMainWindow {
     QWidget* inputFrame_ = nullptr;
     QWidget* analysFrame_ = nullptr;
     QPlainTextEdit* txtAnalys_ = nullptr;
-    std::array<QLabel*, 17> panels_{};
+    QPushButton* cmdScreenTest_ = nullptr;
+    std::array<StatusPanel*, 17> panels_{};
+    QTimer tmrPaint_;
     bool unloaded_ = false;
+    bool scrollLock_ = false;
 };
 
 }  // namespace vt::gui

@@ -44,8 +44,7 @@ int main(int argc, char** argv) {
     }
 
     vt::gui::FrmMain mainWindow(program);
-    ui.SetOwner(&mainWindow);
-    ui.SetStateListener([&] { mainWindow.Mirror(); });
+    ui.SetMainWindow(&mainWindow);
     mainWindow.Load(vt::AbsolutePath(cl.file));
 
     if (splash) {

@@ -2,10 +2,12 @@
 #include "qt_ui.h"
 
 #include <QApplication>
+#include <QCursor>
 #include <QMessageBox>
 #include <QPushButton>
 #include <cstdlib>
 
+#include "frm_main.h"
 #include "qt_util.h"
 
 namespace vt::gui {
@@ -13,7 +15,7 @@ namespace vt::gui {
 MsgAnswer QtUi::MessageBox(const std::string& text, const std::string& title, MsgButtons buttons,
                            MsgIcon icon) {
     QWidget* parent = QApplication::activeModalWidget();
-    if (!parent) parent = owner_;
+    if (!parent) parent = main_;
     QMessageBox box(parent);
     box.setWindowTitle(Q(title));
     box.setText(FromCrLf(text));
@@ -67,8 +69,32 @@ MsgAnswer QtUi::MessageBox(const std::string& text, const std::string& title, Ms
     return buttons == MsgButtons::YesNo ? MsgAnswer::No : choices.back().answer;
 }
 
+void QtUi::SetMainWindow(FrmMain* w) {
+    main_ = w;
+}
+
 void QtUi::EndProgram() {
     std::_Exit(1);
+}
+
+void QtUi::StateChanged() {
+    if (main_) main_->Mirror();
+}
+
+void QtUi::Refresh() {
+    if (main_) main_->RefreshSurface();
+}
+
+void QtUi::OverlayChanged() {
+    if (main_) main_->OverlayChanged();
+}
+
+void QtUi::StartPaintTimer() {
+    if (main_) main_->StartPaintTimer();
+}
+
+void QtUi::MovePointerBy(int dx, int dy) {
+    QCursor::setPos(QCursor::pos() + QPoint(dx, dy));
 }
 
 void QtUi::PumpEvents() {

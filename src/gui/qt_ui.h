@@ -1,30 +1,31 @@
-// The Ui of the window program: real message boxes and the main window as their owner.
+// The Ui of the window program: real message boxes, and the main window's surface.
 #pragma once
 
 #include <QPointer>
 #include <QWidget>
-#include <functional>
 
 #include "app/ui.h"
 
 namespace vt::gui {
 
+class FrmMain;
+
 class QtUi : public Ui {
   public:
-    void SetOwner(QWidget* owner) { owner_ = owner; }
-    void SetStateListener(std::function<void()> f) { onState_ = std::move(f); }
+    void SetMainWindow(FrmMain* w);
 
     MsgAnswer MessageBox(const std::string& text, const std::string& title, MsgButtons buttons,
                          MsgIcon icon) override;
     void EndProgram() override;
     void PumpEvents() override;
-    void StateChanged() override {
-        if (onState_) onState_();
-    }
+    void StateChanged() override;
+    void Refresh() override;
+    void OverlayChanged() override;
+    void StartPaintTimer() override;
+    void MovePointerBy(int dx, int dy) override;
 
   private:
-    QPointer<QWidget> owner_;
-    std::function<void()> onState_;
+    QPointer<FrmMain> main_;
 };
 
 }  // namespace vt::gui

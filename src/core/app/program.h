@@ -12,6 +12,7 @@
 #include "commands/command_state.h"
 #include "model/drawing.h"
 #include "nc/toolpath.h"
+#include "view/overlay.h"
 #include "view/view_state.h"
 
 namespace vt {
@@ -33,9 +34,14 @@ class Program {
     Drawing drawing;
     CommandState cmd;
     ViewState view;
+    MouseState mouse;
     ToolPath toolPath;
 
+    Overlay overlay;  // feedback drawn over the surface between paints
+
     std::string axisNameX = "X", axisNameY = "Y", axisNameZ = "Z";
+    double xMult = 1.0, yMult = 1.0;  // axis multipliers of the chosen machine
+    char decimalSeparator = '.';      // the user's locale
     std::string selectedMachineName;  // the machine chosen in the NC code window
     bool closing = false;
     bool paintAbort = false;

@@ -36,6 +36,15 @@ class Ui {
 
     // Repaint the drawing surface from the tables now.
     virtual void Refresh() {}
+
+    // The feedback drawn over the surface between paints changed.
+    virtual void OverlayChanged() {}
+
+    // Start the 20 ms timer whose tick calls tmr_paint_Timer.
+    virtual void StartPaintTimer() {}
+
+    // Moves the mouse pointer by whole pixels.
+    virtual void MovePointerBy(int dx, int dy) {}
 };
 
 }  // namespace vt

@@ -45,6 +45,7 @@ struct UiState {
     bool inputFrameVisible = false;
     bool analysFrameVisible = false;
     bool logoFrameVisible = true;
+    bool screenTestVisible = false;  // the hidden repaint-timing button
     std::string txtAnalys;
     std::map<std::string, MenuItemState> menus;  // by objectName
     std::map<std::string, bool> buttonsEnabled;  // "toolbar:index"

@@ -1,5 +1,8 @@
-// The view: scale and pan offsets of the drawing surface, and its current size.
+// The view: scale and pan offsets of the drawing surface, its current size, and the printer
+// page when printing.
 #pragma once
+
+#include <cstdint>
 
 namespace vt {
 
@@ -10,7 +13,23 @@ struct ViewState {
     bool ViewChanged = true;
     int W = 640;  // surface size in pixels
     int H = 400;
+    int printerW = 0, printerH = 0;  // printable page size in printer pixels
     bool paintTimerEnabled = false;  // tmr_paint: one deferred repaint after zoom steps
+    int64_t paintStart = 0;          // tick (ms) at the start of the last paint
+    bool showPaintTime = false;
+    int16_t arcCount = 0;
+};
+
+// The mouse as the surface last saw it.
+struct MouseState {
+    int16_t MouseX = 0, MouseY = 0;  // pixels; MouseY holds the row negated
+    float MouseWorldX = 0, MouseWorldY = 0;
+    bool PanActive = false;
+    int16_t PanStartX = 0, PanStartY = 0;
+    double PanStartOffsetX = 0, PanStartOffsetY = 0;
+    bool ShowHoverInfo = false;
+    bool HoverShown = false;
+    bool HoverInfoShown = false;
 };
 
 }  // namespace vt

@@ -1,0 +1,88 @@
+// The four hit tests with their tolerances, scan orders and tie-breaks.
+#include "view/hit_tests.h"
+
+#include <cmath>
+
+#include "app/program.h"
+#include "geometry/primitives.h"
+
+namespace vt {
+
+int64_t RoundHalfEven(double v) {
+    return static_cast<int64_t>(std::nearbyint(v));
+}
+
+int16_t CheckRitPointHit(const Program& p, float x, float y) {
+    const Drawing& d = p.drawing;
+    const double skala = p.view.Skala;
+    double best = 99999;
+    int16_t hit = -1;
+    for (int i = d.ObjectCount; i >= 1; --i) {
+        const RitObjekt& o = d.Obj(i);
+        if (o.Typ != kRitPoint) continue;
+        double dist = LineLen(x, y, o.X1, o.Y1).Length / skala;
+        if (dist < 15 && dist < best) {
+            best = dist;
+            hit = static_cast<int16_t>(i);
+        }
+    }
+    return hit;
+}
+
+int32_t CheckPointHit(const Program& p, float x, float y) {
+    const Drawing& d = p.drawing;
+    const double skala = p.view.Skala;
+    double best = 99999;
+    int32_t hit = -1;
+    for (int i = 1; i <= d.PointCount; ++i) {
+        const SnapPoint& s = d.Pt(i);
+        double dist = LineLen(x, y, s.X, s.Y).Length / skala;
+        if (dist < 15 && dist < best) {
+            best = dist;
+            hit = i;
+        }
+    }
+    return hit;
+}
+
+int16_t CheckLineHit(const Program& p, float x, float y) {
+    const Drawing& d = p.drawing;
+    const double skala = p.view.Skala;
+    const bool oddX = RoundHalfEven(x) % 2 != 0;
+    double best = 9999;
+    int16_t hit = -1;
+    for (int i = d.ObjectCount; i >= 1; --i) {
+        const RitObjekt& o = d.Obj(i);
+        if (o.Typ != kLine) continue;
+        double len = LineLen(o.X1, o.Y1, o.X2, o.Y2).Length / skala;
+        double d1 = LineLen(x, y, o.X1, o.Y1).Length / skala;
+        double d2 = LineLen(x, y, o.X2, o.Y2).Length / skala;
+        double e = std::fabs(d1 + d2 - len);
+        if (!(e <= 0.1 && e < 1)) continue;
+        if (e < best || (e == best && oddX)) {
+            best = e;
+            hit = static_cast<int16_t>(i);
+        }
+    }
+    return hit;
+}
+
+int16_t CheckArcHit(const Program& p, float x, float y) {
+    const Drawing& d = p.drawing;
+    const double skala = p.view.Skala;
+    double best = 9999;
+    int16_t hit = -1;
+    for (int i = d.ObjectCount; i >= 1; --i) {
+        const RitObjekt& o = d.Obj(i);
+        if (o.Typ != kCircle) continue;
+        double dc = LineLen(x, y, o.CX, o.CY).Length / skala;
+        double diff = std::fabs(dc - o.R / skala);
+        if (diff < 5 && diff < best) {
+            best = diff;
+            hit = static_cast<int16_t>(i);
+        }
+    }
+    return hit;
+}
+
+}  // namespace vt
