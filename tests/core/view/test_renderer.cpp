@@ -174,7 +174,7 @@ TEST_F(RenderTest, ToolPathPainters) {
     ToolPath& t = p.toolPath;
     t.Ops.resize(5);
     t.Count = 4;
-    t.Op(1) = ToolPathOp{kManualLine};
+    t.Op(1).Typ = kManualLine;
     t.Op(2).Typ = 0;  // the first real move: marker and label only
     t.Op(2).X = 10;
     t.Op(3).Typ = 7;  // incremental G1
