@@ -27,7 +27,9 @@ class RecordingCanvas : public Canvas {
     int Height() const override { return h_; }
     bool IsPrinter() const override { return printer_; }
     double PixelsPerTwip() const override { return printer_ ? 600.0 / 1440.0 : 1.0 / 15.0; }
-    void Clear(Colour c) override { calls.push_back({"clear", 0, 0, 0, 0, 0, c, 1, PenStyle::Solid, false, ""}); }
+    void Clear(Colour c) override {
+        calls.push_back({"clear", 0, 0, 0, 0, 0, c, 1, PenStyle::Solid, false, ""});
+    }
     void SetPen(Colour c, int width, PenStyle s) override {
         colour_ = c;
         if (width > 0) width_ = width;

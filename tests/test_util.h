@@ -6,11 +6,14 @@
 #include <deque>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "app/program.h"
 #include "app/ui.h"
+#include "commands/value_input.h"
 
 namespace vt::test {
 
@@ -20,14 +23,46 @@ struct ShownMessage {
     MsgIcon icon;
 };
 
-// Records every message box and answers from a queue (the first button when it is empty).
+// An answer to a value dialog: sees the program and the dialog as the window would.
+using DialogAnswer = std::function<void(Program&, ValueDialog&)>;
+
+// Types the texts (a null entry keeps the pre-filled text) and presses OK.
+inline DialogAnswer Ok(std::vector<const char*> texts = {}) {
+    return [texts](Program& p, ValueDialog& d) {
+        for (std::size_t i = 0; i < texts.size() && i < 3; ++i)
+            if (texts[i]) d.text[i + 1] = texts[i];
+        ValueDialogOk(p);
+    };
+}
+inline DialogAnswer Cancel() {
+    return [](Program& p, ValueDialog&) { ValueDialogCancel(p); };
+}
+inline DialogAnswer Arc(int16_t kind) {
+    return [kind](Program& p, ValueDialog&) { ValueDialogArc(p, kind); };
+}
+
+// Records every message box and answers from a queue (the first button when it is empty); answers
+// value dialogs from a queue of DialogAnswers (cancel when it is empty). Set `program` first.
 class FakeUi : public Ui {
   public:
     std::vector<ShownMessage> messages;
     std::deque<MsgAnswer> answers;
+    std::deque<DialogAnswer> dialogs;
+    std::vector<ValueDialog> shownDialogs;  // each dialog as it opened
+    Program* program = nullptr;
     int endProgramCalls = 0;
     int stateChanges = 0;
 
+    void ShowValueInput(ValueDialog& d) override {
+        shownDialogs.push_back(d);
+        if (dialogs.empty() || !program) {
+            d.modalResult = 2;
+            return;
+        }
+        DialogAnswer a = dialogs.front();
+        dialogs.pop_front();
+        a(*program, d);
+    }
     MsgAnswer MessageBox(const std::string& text, const std::string& title, MsgButtons buttons,
                          MsgIcon icon) override {
         messages.push_back({text, title, buttons, icon});

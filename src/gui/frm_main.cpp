@@ -19,6 +19,7 @@
 #include "app/startup.h"
 #include "commands/keys.h"
 #include "commands/menu_commands.h"
+#include "frm_input.h"
 #include "icons.h"
 #include "main_menu.h"
 #include "qt_language.h"
@@ -304,6 +305,16 @@ void FrmMain::OverlayChanged() {
 }
 void FrmMain::StartPaintTimer() {
     tmrPaint_.start();
+}
+
+void FrmMain::ShowValueInput(ValueDialog&) {
+    if (!frmInput_) frmInput_ = new FrmInput(p_, this);
+    QWidget* anchor = inputFrame_->isVisible() ? inputFrame_ : static_cast<QWidget*>(ritYta_);
+    QPoint topLeft = inputFrame_->isVisible()
+                         ? anchor->mapToGlobal(QPoint(0, 0))
+                         : anchor->mapToGlobal(QPoint(8, anchor->height() - 160));
+    frmInput_->Run(topLeft);
+    Mirror();
 }
 
 void FrmMain::Mirror() {

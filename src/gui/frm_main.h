@@ -10,6 +10,7 @@
 #include <array>
 
 #include "app/settings.h"
+#include "commands/value_input.h"
 
 namespace vt {
 class Program;
@@ -18,6 +19,7 @@ class Program;
 namespace vt::gui {
 
 class RitYta;
+class FrmInput;
 
 // A status-bar panel that reports clicks.
 class StatusPanel : public QLabel {
@@ -51,6 +53,7 @@ class FrmMain : public QMainWindow {
     void RefreshSurface();
     void OverlayChanged();
     void StartPaintTimer();
+    void ShowValueInput(ValueDialog& dialog);
 
   protected:
     void closeEvent(QCloseEvent* e) override;
@@ -74,6 +77,7 @@ class FrmMain : public QMainWindow {
     QPushButton* cmdScreenTest_ = nullptr;
     std::array<StatusPanel*, 17> panels_{};
     QTimer tmrPaint_;
+    FrmInput* frmInput_ = nullptr;
     bool unloaded_ = false;
     bool scrollLock_ = false;
 };

@@ -6,12 +6,14 @@
 #include <QTimer>
 #include <cstdio>
 #include <cstdlib>
+#include <iostream>
 #include <memory>
 
 #include "app/command_line.h"
 #include "app/program.h"
 #include "app/program_folder.h"
 #include "app/startup.h"
+#include "batch/batch_runner.h"
 #include "frm_main.h"
 #include "frm_splash.h"
 #include "qt_ui.h"
@@ -25,6 +27,8 @@ int main(int argc, char** argv) {
     }
     const char* env = std::getenv("VELTRUM32_HOME");
     std::string folder = vt::ResolveProgramFolder(cl.home, env ? env : "", vt::ExecutableDir());
+
+    if (!cl.batch.empty()) return vt::RunBatch(cl.batch, folder, std::cout, std::cerr);
 
     QApplication app(argc, argv);
     QApplication::setApplicationName("Veltrum32");

@@ -73,6 +73,10 @@ void QtUi::SetMainWindow(FrmMain* w) {
     main_ = w;
 }
 
+void QtUi::ShowValueInput(ValueDialog& dialog) {
+    if (main_) main_->ShowValueInput(dialog);
+}
+
 void QtUi::EndProgram() {
     std::_Exit(1);
 }

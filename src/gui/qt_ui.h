@@ -16,6 +16,7 @@ class QtUi : public Ui {
 
     MsgAnswer MessageBox(const std::string& text, const std::string& title, MsgButtons buttons,
                          MsgIcon icon) override;
+    void ShowValueInput(ValueDialog& dialog) override;
     void EndProgram() override;
     void PumpEvents() override;
     void StateChanged() override;

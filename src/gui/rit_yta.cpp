@@ -89,20 +89,20 @@ void RitYta::After() {
 
 void RitYta::mousePressEvent(QMouseEvent* e) {
     Qt::KeyboardModifiers m = QGuiApplication::queryKeyboardModifiers();
-    QPoint pos = e->position().toPoint();
+    QPointF pos = e->position();
     RitYta_MouseDown(p_, ButtonOf(e->button()), m & Qt::ControlModifier, m & Qt::ShiftModifier,
                      pos.x(), pos.y());
     After();
 }
 
 void RitYta::mouseMoveEvent(QMouseEvent* e) {
-    QPoint pos = e->position().toPoint();
+    QPointF pos = e->position();
     RitYta_MouseMove(p_, ButtonOf(e->button()), pos.x(), pos.y());
     After();
 }
 
 void RitYta::mouseReleaseEvent(QMouseEvent* e) {
-    QPoint pos = e->position().toPoint();
+    QPointF pos = e->position();
     RitYta_MouseUp(p_, ButtonOf(e->button()), pos.x(), pos.y());
     After();
 }
@@ -113,7 +113,7 @@ void RitYta::mouseDoubleClickEvent(QMouseEvent* e) {
 }
 
 void RitYta::wheelEvent(QWheelEvent* e) {
-    QPoint pos = e->position().toPoint();
+    QPointF pos = e->position();
     SetMousePosition(p_, pos.x(), pos.y());
     MouseWheel(p_, 0, e->angleDelta().y(), pos.x(), pos.y());
     After();

@@ -18,6 +18,8 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
             value(c.home);
         } else if (a.rfind("--home=", 0) == 0) {
             c.home = a.substr(7);
+        } else if (a == "--batch") {
+            value(c.batch);
         } else if (a == "--no-splash") {
             c.noSplash = true;
         } else if (a.size() > 1 && a[0] == '-' && a != "-") {

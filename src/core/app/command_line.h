@@ -9,6 +9,7 @@ namespace vt {
 struct CommandLine {
     std::string home;       // --home DIR
     bool noSplash = false;  // --no-splash
+    std::string batch;      // --batch SCRIPT: run a script without a window
     std::string file;       // a drawing or template to open at start
     std::string error;      // set when the arguments could not be understood
 };

@@ -10,6 +10,8 @@
 #include "app/ui.h"
 #include "app/ui_state.h"
 #include "commands/command_state.h"
+#include "commands/value_input.h"
+#include "expr/expression_parser.h"
 #include "model/drawing.h"
 #include "nc/toolpath.h"
 #include "view/overlay.h"
@@ -37,6 +39,8 @@ class Program {
     MouseState mouse;
     ToolPath toolPath;
 
+    ValueDialog valueDialog;
+    clsExpressionParser parser;
     Overlay overlay;  // feedback drawn over the surface between paints
 
     std::string axisNameX = "X", axisNameY = "Y", axisNameZ = "Z";

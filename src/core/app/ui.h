@@ -6,6 +6,8 @@
 
 namespace vt {
 
+struct ValueDialog;
+
 // Button sets, icons and answers keep the classic message-box numbers.
 enum class MsgButtons : int { Ok = 0, OkCancel = 1, YesNoCancel = 3, YesNo = 4 };
 enum class MsgIcon : int {
@@ -24,6 +26,9 @@ class Ui {
     // Shows a modal message box; the text may contain CR LF line breaks.
     virtual MsgAnswer MessageBox(const std::string& text, const std::string& title,
                                  MsgButtons buttons, MsgIcon icon) = 0;
+
+    // Shows the value dialog modally; its buttons set ModalResult through the dialog events.
+    virtual void ShowValueInput(ValueDialog& dialog) = 0;
 
     // Ends the program at once, writing nothing more. A test double may return.
     virtual void EndProgram() = 0;

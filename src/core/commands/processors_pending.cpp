@@ -5,9 +5,6 @@ namespace vt {
 
 void CheckDelete(Program&, float, float, double&, double&, double&) {}
 void CheckVV(Program&, float, float, double&, double&, double&, const std::string&) {}
-void CheckPoints(Program&, float, float, double&, double&, double&) {}
-void CheckLines(Program&, float, float, double&, double&, double&) {}
-void CheckArcs(Program&, float, float, double&, double&, double&) {}
 void CheckAnalyse(Program&, float, float) {}
 void CheckGeoOps(Program&, float, float, double&, double&, double&) {}
 

@@ -18,21 +18,21 @@
 
 namespace vt {
 
-void SetMousePosition(Program& p, int x, int y) {
+void SetMousePosition(Program& p, double x, double y) {
     MouseState& m = p.mouse;
-    m.MouseX = static_cast<int16_t>(x);
-    m.MouseY = static_cast<int16_t>(-y);
+    m.MouseX = static_cast<int16_t>(std::lround(x));
+    m.MouseY = static_cast<int16_t>(-std::lround(y));
     m.MouseWorldX = static_cast<float>(ToWorldX(p.view, x));
     m.MouseWorldY = static_cast<float>(ToWorldY(p.view, y));
 }
 
 namespace {
 
-void StartPan(Program& p, int x, int y) {
+void StartPan(Program& p, double x, double y) {
     MouseState& m = p.mouse;
     m.PanActive = true;
-    m.PanStartX = static_cast<int16_t>(x);
-    m.PanStartY = static_cast<int16_t>(-y);
+    m.PanStartX = static_cast<int16_t>(std::lround(x));
+    m.PanStartY = static_cast<int16_t>(-std::lround(y));
     m.PanStartOffsetX = p.view.OffsetX;
     m.PanStartOffsetY = p.view.OffsetY;
 }
@@ -57,7 +57,7 @@ bool ToggleUnderMouse(Program& p, float x, float y, bool wholeKind) {
 
 }  // namespace
 
-void RitYta_MouseDown(Program& p, int button, bool ctrl, bool shift, int x, int y) {
+void RitYta_MouseDown(Program& p, int button, bool ctrl, bool shift, double x, double y) {
     Guarded(p, "RitYta_MouseDown()", [&] {
         SetMousePosition(p, x, y);
         if (button == kRightButton) {
@@ -257,13 +257,13 @@ void RubberBands(Program& p, float x, float y) {
 
 }  // namespace
 
-void RitYta_MouseMove(Program& p, int button, int x, int y) {
+void RitYta_MouseMove(Program& p, int button, double x, double y) {
     Guarded(p, "RitYta_MouseMove()", [&] {
         SetMousePosition(p, x, y);
         MouseState& m = p.mouse;
         if (m.PanActive) {
-            p.view.OffsetX = (x - m.PanStartX) + m.PanStartOffsetX;
-            p.view.OffsetY = (-y - m.PanStartY) + m.PanStartOffsetY;
+            p.view.OffsetX = (m.MouseX - m.PanStartX) + m.PanStartOffsetX;
+            p.view.OffsetY = (m.MouseY - m.PanStartY) + m.PanStartOffsetY;
             p.view.ViewChanged = true;
             p.view.paintTimerEnabled = true;
             p.ui.StartPaintTimer();
@@ -288,10 +288,10 @@ void RitYta_MouseMove(Program& p, int button, int x, int y) {
     });
 }
 
-void RitYta_MouseUp(Program& p, int button, int x, int y) {
+void RitYta_MouseUp(Program& p, int button, double x, double y) {
     MouseState& m = p.mouse;
-    m.MouseX = static_cast<int16_t>(x);
-    m.MouseY = static_cast<int16_t>(-y);
+    m.MouseX = static_cast<int16_t>(std::lround(x));
+    m.MouseY = static_cast<int16_t>(-std::lround(y));
     if (!m.PanActive) return;
     m.PanActive = false;
     p.view.ViewChanged = true;

@@ -1,0 +1,50 @@
+// frm_input: the value dialog. It shows the core's ValueDialog and calls the core's dialog events.
+#pragma once
+
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <array>
+
+namespace vt {
+class Program;
+}
+
+namespace vt::gui {
+
+class FrmInput : public QDialog {
+    Q_OBJECT
+  public:
+    FrmInput(Program& p, QWidget* owner);
+    // Lays the dialog out from the core's state and runs it modally at a screen position.
+    void Run(const QPoint& topLeft);
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void showEvent(QShowEvent* e) override;
+    void reject() override;
+
+  private:
+    void Pull();  // widget texts into the core
+    void Push();  // core state into the widgets
+    void Ok();
+    void Arc(int kind);
+    void Watch();
+
+    Program& p_;
+    std::array<QLabel*, 4> labels_{};
+    std::array<QLineEdit*, 4> texts_{};
+    std::array<QPushButton*, 4> evaluate_{};
+    QPushButton* ok_ = nullptr;
+    QPushButton* cancel_ = nullptr;
+    QPushButton* g2_ = nullptr;
+    QPushButton* g3_ = nullptr;
+    QTimer timer1_;
+    bool closing_ = false;
+};
+
+}  // namespace vt::gui
