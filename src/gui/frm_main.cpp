@@ -17,6 +17,7 @@
 #include "app/language.h"
 #include "app/program.h"
 #include "app/startup.h"
+#include "commands/analysis.h"
 #include "commands/keys.h"
 #include "commands/menu_commands.h"
 #include "frm_input.h"
@@ -81,6 +82,18 @@ FrmMain::FrmMain(Program& p) : p_(p) {
         tmr_paint_Timer(p_);
         Mirror();
     });
+    // tmr_info flashes the prompt line twice, once, when the window is created.
+    tmrInfo_.setObjectName("tmr_info");
+    tmrInfo_.setInterval(1000);
+    connect(&tmrInfo_, &QTimer::timeout, this, [this] {
+        int next = tmr_info_Timer(p_);
+        if (next > 0)
+            tmrInfo_.setInterval(next);
+        else
+            tmrInfo_.stop();
+        Mirror();
+    });
+    tmrInfo_.start();
     qApp->installEventFilter(this);
     resize(780, 560);
     if (QScreen* s = QGuiApplication::primaryScreen()) {
@@ -206,8 +219,9 @@ void FrmMain::BuildWidgets() {
     mono.setStyleHint(QFont::Monospace);
     mono.setPointSize(9);
     txtAnalys_->setFont(mono);
-    txtAnalys_->setFixedSize(380, 96);
+    txtAnalys_->setFixedSize(380, 88);
     av->addWidget(txtAnalys_);
+
     h->addWidget(analysFrame_, 0, Qt::AlignTop);
 
     inputFrame_ = new QFrame(bottom);
@@ -245,6 +259,8 @@ void FrmMain::BuildWidgets() {
     cmdScreenTest_->setVisible(false);
     connect(cmdScreenTest_, &QPushButton::clicked, this, [this] { Run("cmdScreenTest"); });
     h->addWidget(cmdScreenTest_, 0, Qt::AlignTop);
+    // The panel is as high as the result box whether that is shown or not: the surface never jumps.
+    bottom->setFixedHeight(txtAnalys_->height() + 4);
     v->addWidget(bottom);
     setCentralWidget(central);
 
@@ -322,6 +338,10 @@ void FrmMain::Mirror() {
     if (windowTitle() != Q(s.caption)) setWindowTitle(Q(s.caption));
     if (functionText_->text() != Q(s.functionText)) functionText_->setText(Q(s.functionText));
     if (infoText_->text() != Q(s.infoText)) infoText_->setText(Q(s.infoText));
+    QPalette infoPalette = infoText_->palette();
+    infoPalette.setColor(QPalette::Base, s.infoTextBack < 0 ? palette().color(QPalette::Base)
+                                                            : ToQColor(s.infoTextBack));
+    infoText_->setPalette(infoPalette);
     lblVersion_->setText(Q(s.versionLabel));
     logoFrame_->setVisible(s.logoFrameVisible);
     inputFrame_->setVisible(s.inputFrameVisible);

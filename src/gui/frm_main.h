@@ -77,6 +77,7 @@ class FrmMain : public QMainWindow {
     QPushButton* cmdScreenTest_ = nullptr;
     std::array<StatusPanel*, 17> panels_{};
     QTimer tmrPaint_;
+    QTimer tmrInfo_;
     FrmInput* frmInput_ = nullptr;
     bool unloaded_ = false;
     bool scrollLock_ = false;

@@ -48,6 +48,7 @@ class Program {
     char decimalSeparator = '.';      // the user's locale
     std::string selectedMachineName;  // the machine chosen in the NC code window
     bool closing = false;
+    int infoFlashTicks = 0;  // tmr_info's count
     bool paintAbort = false;
 };
 

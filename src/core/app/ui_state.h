@@ -42,6 +42,7 @@ struct UiState {
     std::string versionLabel;
     std::string functionText;
     std::string infoText;
+    Colour infoTextBack = -1;  // background of the prompt line; -1 the system window colour
     bool inputFrameVisible = false;
     bool analysFrameVisible = false;
     bool logoFrameVisible = true;
@@ -53,8 +54,9 @@ struct UiState {
     SurfaceCursor surfaceCursor = SurfaceCursor::Cross;
     bool busyCursor = false;  // the hourglass over the main window
     Colour surfaceBackColor = 0;
-    std::string ncCodeText;    // txtNCCode of the NC code window
-    std::string ncStatusText;  // its status display
+    bool ncWindowVisible = false;  // frm_nccode is shown
+    std::string ncCodeText;        // txtNCCode of the NC code window
+    std::string ncStatusText;      // its status display
 
     MenuItemState& Menu(const std::string& name) { return menus[name]; }
     bool Checked(const std::string& name) const {

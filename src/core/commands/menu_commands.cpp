@@ -4,6 +4,7 @@
 #include <map>
 
 #include "app/program.h"
+#include "commands/analysis.h"
 #include "commands/command_reset.h"
 #include "commands/mode_table.h"
 #include "commands/value_input.h"
@@ -33,6 +34,18 @@ const std::map<std::string, Handler>& Handlers() {
             {"mnuZoomut", [](Program& p, int) { mnuZoomut_Click(p); }},
             {"mnuZoomScreen", [](Program& p, int) { ZoomScreen(p, false); }},
             {"mnuUndo", [](Program& p, int) { mnuUndo_Click(p); }},
+            {"mnuNCKonturL",
+             [](Program& p, int) {
+                 ResetOperation(p);
+                 ContourLength(p);
+             }},
+            {"Statistics", [](Program& p, int) { ShowStatistics(p); }},
+            {"cmdScreenTest", [](Program& p, int) { ScreenTest(p); }},
+            {"ToggleScreenTest",
+             [](Program& p, int) {
+                 p.uiState.screenTestVisible = !p.uiState.screenTestVisible;
+                 p.ui.StateChanged();
+             }},
             {"mnuIntersecMore", [](Program& p, int) { ToggleSnapSwitch(p, "mnuIntersecMore"); }},
         };
         return h;
