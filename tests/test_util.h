@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
+#include <cstdlib>
 #include <deque>
 #include <filesystem>
 #include <fstream>
@@ -52,6 +55,16 @@ class FakeUi : public Ui {
     Program* program = nullptr;
     int endProgramCalls = 0;
     int stateChanges = 0;
+
+    std::deque<FileDialogResult> files;           // answers to file dialogs (cancel when empty)
+    std::vector<FileDialogRequest> fileRequests;  // the dialogs as asked
+    FileDialogResult FileDialog(const FileDialogRequest& r) override {
+        fileRequests.push_back(r);
+        if (files.empty()) return {};
+        FileDialogResult f = files.front();
+        files.pop_front();
+        return f;
+    }
 
     void ShowValueInput(ValueDialog& d) override {
         shownDialogs.push_back(d);
@@ -103,6 +116,42 @@ class TempDir {
 
   private:
     std::string path_;
+};
+
+// A folder holding one file that cannot be replaced: a read-only file system for root (who writes
+// anywhere else), a folder without write permission for other users. Usable() is false where
+// neither can be made.
+class ReadOnlyFolder {
+  public:
+    ReadOnlyFolder(const std::string& fileName, const std::string& content) {
+        file_ = dir_.File(fileName);
+        if (::geteuid() != 0) {
+            std::ofstream(file_, std::ios::binary) << content;
+            std::filesystem::permissions(dir_.Path(), std::filesystem::perms::owner_read |
+                                                          std::filesystem::perms::owner_exec);
+            usable_ = true;
+            return;
+        }
+        if (std::system(
+                ("mount -t tmpfs -o size=1m tmpfs '" + dir_.Path() + "' 2>/dev/null").c_str()) != 0)
+            return;
+        mounted_ = true;
+        std::ofstream(file_, std::ios::binary) << content;
+        usable_ =
+            std::system(("mount -o remount,ro '" + dir_.Path() + "' 2>/dev/null").c_str()) == 0;
+    }
+    ~ReadOnlyFolder() {
+        if (mounted_) [[maybe_unused]]
+            int r = std::system(("umount '" + dir_.Path() + "' 2>/dev/null").c_str());
+    }
+    bool Usable() const { return usable_; }
+    const std::string& File() const { return file_; }
+    const std::string& Path() const { return dir_.Path(); }
+
+  private:
+    TempDir dir_;
+    std::string file_;
+    bool mounted_ = false, usable_ = false;
 };
 
 inline void WriteFile(const std::string& path, const std::string& content) {

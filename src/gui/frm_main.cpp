@@ -416,7 +416,8 @@ void FrmMain::closeEvent(QCloseEvent* e) {
         e->ignore();
         return;
     }
-    MainWindowUnload(p_, CurrentPlacement(), isMinimized());
+    const WindowPlacement placement = CurrentPlacement();
+    MainWindowUnload(p_, &placement, isMinimized());
     unloaded_ = true;
     qApp->removeEventFilter(this);
     e->accept();

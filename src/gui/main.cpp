@@ -2,8 +2,11 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QTime>
 #include <QTimer>
+#include <QTranslator>
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
@@ -36,6 +39,14 @@ int main(int argc, char** argv) {
 
     vt::gui::QtUi ui;
     vt::Program program(ui, folder);
+    // The Swedish interface gets Qt's own Swedish texts; a language file replaces ours.
+    QTranslator qtTexts;
+    if (!program.language.FilePresent() &&
+        qtTexts.load("qt_sv", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTexts);
+
+    ui.SetProgram(&program);
+    program.decimalSeparator = QLocale::system().decimalPoint().at(0).toLatin1();
     const double startSeconds = QTime::currentTime().msecsSinceStartOfDay() / 1000.0;
     QElapsedTimer sinceStart;
     sinceStart.start();

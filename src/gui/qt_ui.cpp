@@ -3,11 +3,14 @@
 
 #include <QApplication>
 #include <QCursor>
+#include <QDir>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
 #include <cstdlib>
 
 #include "frm_main.h"
+#include "platform_texts.h"
 #include "qt_util.h"
 
 namespace vt::gui {
@@ -37,13 +40,17 @@ MsgAnswer QtUi::MessageBox(const std::string& text, const std::string& title, Ms
     }
     struct Choice {
         QMessageBox::StandardButton button;
-        const char* caption;
+        QString caption;
         MsgAnswer answer;
     };
-    static const Choice kOk{QMessageBox::Ok, "OK", MsgAnswer::Ok};
-    static const Choice kCancel{QMessageBox::Cancel, "Avbryt", MsgAnswer::Cancel};
-    static const Choice kYes{QMessageBox::Yes, "Ja", MsgAnswer::Yes};
-    static const Choice kNo{QMessageBox::No, "Nej", MsgAnswer::No};
+    auto label = [&](PlatformText t, const char* fallback) {
+        return program_ ? Text(*program_, t) : QString(fallback);
+    };
+    const Choice kOk{QMessageBox::Ok, label(PlatformText::Ok, "OK"), MsgAnswer::Ok};
+    const Choice kCancel{QMessageBox::Cancel, label(PlatformText::Cancel, "Avbryt"),
+                         MsgAnswer::Cancel};
+    const Choice kYes{QMessageBox::Yes, label(PlatformText::Yes, "Ja"), MsgAnswer::Yes};
+    const Choice kNo{QMessageBox::No, label(PlatformText::No, "Nej"), MsgAnswer::No};
     std::vector<Choice> choices;
     switch (buttons) {
         case MsgButtons::Ok:
@@ -75,6 +82,48 @@ void QtUi::SetMainWindow(FrmMain* w) {
 
 void QtUi::ShowValueInput(ValueDialog& dialog) {
     if (main_) main_->ShowValueInput(dialog);
+}
+
+FileDialogResult QtUi::FileDialog(const FileDialogRequest& r) {
+    // "description|pattern|..." becomes Qt's filters; patterns also match upper-case extensions.
+    QStringList parts = Q(r.filter).split('|');
+    QStringList filters;
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        QString description = parts[i];
+        int paren = description.indexOf('(');
+        if (paren > 0) description = description.left(paren).trimmed();
+        QString pattern = parts[i + 1];
+        QString patterns = pattern == "*.*" ? "*" : pattern + " " + pattern.toUpper();
+        filters << description + " (" + patterns + ")";
+    }
+    QWidget* parent = QApplication::activeModalWidget();
+    if (!parent) parent = main_;
+    QFileDialog dialog(parent, Q(r.title));
+    dialog.setAcceptMode(r.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(r.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setNameFilters(filters);
+    dialog.setDefaultSuffix(Q(r.defaultExtension));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    if (program_) {
+        dialog.setLabelText(QFileDialog::LookIn, Text(*program_, PlatformText::LookIn));
+        dialog.setLabelText(QFileDialog::FileName, Text(*program_, PlatformText::FileName));
+        dialog.setLabelText(QFileDialog::FileType, Text(*program_, PlatformText::FileType));
+        dialog.setLabelText(QFileDialog::Accept,
+                            Text(*program_, r.save ? PlatformText::Save : PlatformText::Open));
+        dialog.setLabelText(QFileDialog::Reject, Text(*program_, PlatformText::Cancel));
+    }
+    if (!r.confirmOverwrite) dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    QString folder = Q(r.initialFolder);
+    if (!QDir(folder).exists()) folder = QDir::homePath();
+    dialog.setDirectory(folder);
+    if (!r.proposedName.empty()) dialog.selectFile(Q(r.proposedName));
+    FileDialogResult result;
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return result;
+    result.chosen = true;
+    result.path = S(dialog.selectedFiles().first());
+    result.filterIndex = static_cast<int>(filters.indexOf(dialog.selectedNameFilter())) + 1;
+    if (result.filterIndex < 1) result.filterIndex = 1;
+    return result;
 }
 
 void QtUi::EndProgram() {

@@ -6,6 +6,10 @@
 
 #include "app/ui.h"
 
+namespace vt {
+class Program;
+}
+
 namespace vt::gui {
 
 class FrmMain;
@@ -13,10 +17,12 @@ class FrmMain;
 class QtUi : public Ui {
   public:
     void SetMainWindow(FrmMain* w);
+    void SetProgram(const Program* p) { program_ = p; }
 
     MsgAnswer MessageBox(const std::string& text, const std::string& title, MsgButtons buttons,
                          MsgIcon icon) override;
     void ShowValueInput(ValueDialog& dialog) override;
+    FileDialogResult FileDialog(const FileDialogRequest& request) override;
     void EndProgram() override;
     void PumpEvents() override;
     void StateChanged() override;
@@ -27,6 +33,7 @@ class QtUi : public Ui {
 
   private:
     QPointer<FrmMain> main_;
+    const Program* program_ = nullptr;
 };
 
 }  // namespace vt::gui

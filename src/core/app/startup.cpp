@@ -6,6 +6,7 @@
 #include "app/error_report.h"
 #include "app/program.h"
 #include "app/version.h"
+#include "files/file_commands.h"
 #include "model/snap_points.h"
 
 namespace vt {
@@ -56,7 +57,7 @@ void MainWindowLoad(Program& p, const std::string& commandLineFile) {
         p.axisNameZ = "Z";
         SetMainCaption(p);
         ApplyStartupUiState(p);
-        (void)commandLineFile;
+        OpenAtStart(p, commandLineFile);
     });
     p.ui.StateChanged();
 }
@@ -67,18 +68,20 @@ bool MainWindowQueryUnload(Program& p) {
         MsgAnswer a = p.ui.MessageBox(lang.GetText(1052), lang.GetText(1050),
                                       MsgButtons::YesNoCancel, MsgIcon::Question);
         if (a == MsgAnswer::Cancel) return true;
-        (void)a;  // Yes: the drawing is saved through the save command
+        // Yes saves through the save command; a save that did not happen keeps the program running.
+        if (a == MsgAnswer::Yes && !mnuSpara_Click(p)) return true;
     }
     MsgAnswer quit = p.ui.MessageBox(lang.GetText(1051), lang.GetText(1050), MsgButtons::YesNo,
                                      MsgIcon::Question);
     return quit != MsgAnswer::Yes;
 }
 
-void MainWindowUnload(Program& p, const WindowPlacement& placement, bool minimized) {
+void MainWindowUnload(Program& p, const WindowPlacement* placement, bool minimized) {
     Guarded(p, "Form_Unload()", [&] {
+        SaveLastDrawing(p);
         // One report is enough: when the settings could not be written, neither can the placement.
-        if (SaveSettings(p))
-            SaveWindowPlacement(p.paths.SettingsFile(), "frm_main", placement, minimized);
+        if (SaveSettings(p) && placement)
+            SaveWindowPlacement(p.paths.SettingsFile(), "frm_main", *placement, minimized);
     });
     p.closing = true;
 }

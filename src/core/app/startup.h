@@ -25,7 +25,8 @@ void ApplyStartupUiState(Program& p);
 
 // The two closing questions. Returns true when the user cancelled the closing.
 bool MainWindowQueryUnload(Program& p);
-// The rest of the closing sequence: last drawing, settings and the main window's placement.
-void MainWindowUnload(Program& p, const WindowPlacement& placement, bool minimized);
+// The rest of the closing sequence: last drawing, settings and the main window's placement (none
+// when there is no window).
+void MainWindowUnload(Program& p, const WindowPlacement* placement, bool minimized);
 
 }  // namespace vt

@@ -1,6 +1,8 @@
 // Text and file helpers shared by every reader and writer of the program.
 #include "app/text_file.h"
 
+#include "app/vt_error.h"
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -175,8 +177,10 @@ bool ReadTextLines(const std::string& path, std::vector<std::string>& lines) {
     return true;
 }
 
-bool WriteFileAtomic(const std::string& path, std::string_view data, std::string* error) {
+bool WriteFileAtomic(const std::string& path, std::string_view data, std::string* error,
+                     int* errnum) {
     auto fail = [&](const std::string& what) {
+        if (errnum) *errnum = errno;
         if (error) *error = what + ": " + std::strerror(errno);
         return false;
     };
@@ -223,6 +227,12 @@ bool WriteFileAtomic(const std::string& path, std::string_view data, std::string
         return fail("cannot replace " + path);
     }
     return true;
+}
+
+void WriteFileOrThrow(const std::string& path, std::string_view data) {
+    std::string error;
+    int err = 0;
+    if (!WriteFileAtomic(path, data, &error, &err)) throw FileError(err, error);
 }
 
 bool AppendToFile(const std::string& path, std::string_view data) {

@@ -31,7 +31,10 @@ bool ReadTextLines(const std::string& path, std::vector<std::string>& lines);
 
 // Writes data to a temporary file beside path and renames it over path when everything was
 // written and flushed. On failure the previous file is untouched and error says why.
-bool WriteFileAtomic(const std::string& path, std::string_view data, std::string* error = nullptr);
+bool WriteFileAtomic(const std::string& path, std::string_view data, std::string* error = nullptr,
+                     int* errnum = nullptr);
+// The same, throwing the file error (permission denied, disk full, ...) when it fails.
+void WriteFileOrThrow(const std::string& path, std::string_view data);
 
 // Appends to a file (created when missing); false on failure.
 bool AppendToFile(const std::string& path, std::string_view data);

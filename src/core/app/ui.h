@@ -8,6 +8,24 @@ namespace vt {
 
 struct ValueDialog;
 
+// A file dialog as the core asks for it. The filter is "description|pattern|description|pattern".
+struct FileDialogRequest {
+    bool save = false;
+    std::string title;
+    std::string filter;
+    std::string defaultExtension;  // without the dot
+    std::string initialFolder;
+    std::string proposedName;
+    bool confirmOverwrite = false;
+    bool mustExist = false;
+};
+
+struct FileDialogResult {
+    bool chosen = false;
+    std::string path;
+    int filterIndex = 1;  // 1-based
+};
+
 // Button sets, icons and answers keep the classic message-box numbers.
 enum class MsgButtons : int { Ok = 0, OkCancel = 1, YesNoCancel = 3, YesNo = 4 };
 enum class MsgIcon : int {
@@ -29,6 +47,9 @@ class Ui {
 
     // Shows the value dialog modally; its buttons set ModalResult through the dialog events.
     virtual void ShowValueInput(ValueDialog& dialog) = 0;
+
+    // Shows a file open or save dialog.
+    virtual FileDialogResult FileDialog(const FileDialogRequest& request) = 0;
 
     // Ends the program at once, writing nothing more. A test double may return.
     virtual void EndProgram() = 0;

@@ -1,6 +1,7 @@
 // Descriptions of the classic error numbers and the mapping of standard exceptions onto them.
 #include "app/vt_error.h"
 
+#include <cerrno>
 #include <new>
 
 namespace vt {
@@ -35,9 +36,22 @@ std::string ErrorDescription(int number) {
             return "Permission denied";
         case kErrPathFileAccess:
             return "Path/File access error";
+        case kErrPathNotFound:
+            return "Path not found";
         default:
             return "Application-defined or object-defined error";
     }
+}
+
+VtError FileError(int err, const std::string& detail) {
+    int number = kErrDeviceIO;
+    if (err == EACCES || err == EPERM || err == EROFS)
+        number = kErrPermissionDenied;
+    else if (err == ENOSPC || err == EDQUOT)
+        number = kErrDiskFull;
+    else if (err == ENOENT || err == ENOTDIR)
+        number = kErrPathNotFound;
+    return VtError(number, ErrorDescription(number) + " (" + detail + ")");
 }
 
 VtError ToVtError(const std::exception& e) {

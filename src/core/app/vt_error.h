@@ -21,6 +21,7 @@ enum ErrNo : int {
     kErrInputPastEnd = 62,
     kErrPermissionDenied = 70,
     kErrPathFileAccess = 75,
+    kErrPathNotFound = 76,
 };
 
 // The standard description of a classic error number ("Overflow" for 6).
@@ -38,6 +39,9 @@ class VtError : public std::runtime_error {
     int number_;
     std::string description_;
 };
+
+// The error of a failed file operation, from the system's errno.
+VtError FileError(int err, const std::string& detail);
 
 // Converts any exception caught at a routine boundary into the error it reports.
 VtError ToVtError(const std::exception& e);

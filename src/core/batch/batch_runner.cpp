@@ -13,6 +13,7 @@
 
 #include "app/ini_file.h"
 #include "app/program.h"
+#include "app/program_folder.h"
 #include "app/startup.h"
 #include "app/text_file.h"
 #include "commands/keys.h"
@@ -95,6 +96,7 @@ class BatchUi : public Ui {
     MsgAnswer MessageBox(const std::string& text, const std::string& title, MsgButtons buttons,
                          MsgIcon icon) override;
     void ShowValueInput(ValueDialog& dialog) override;
+    FileDialogResult FileDialog(const FileDialogRequest& request) override;
     void EndProgram() override;
     void Refresh() override;
     Program* program = nullptr;
@@ -105,7 +107,8 @@ class BatchUi : public Ui {
 
 class Runner {
   public:
-    Runner(const std::vector<std::string>& lines, std::ostream& out) : lines_(lines), out_(out) {}
+    Runner(const std::vector<std::string>& lines, std::ostream& out, std::string home)
+        : lines_(lines), out_(out), home_(std::move(home)) {}
 
     std::ostream& Out() { return out_; }
     int Line() const { return static_cast<int>(index_); }
@@ -118,6 +121,11 @@ class Runner {
             std::string_view t = Trim(line, " \t");
             if (t.empty() || t.front() == '#') continue;
             words = SplitWords(std::string(t));
+            for (std::string& w : words) {
+                for (std::size_t at = w.find("%HOME%"); at != std::string::npos;
+                     at = w.find("%HOME%", at + home_.size()))
+                    w.replace(at, 6, home_);
+            }
             return true;
         }
         return false;
@@ -147,6 +155,7 @@ class Runner {
     std::vector<std::string> lines_;
     std::size_t index_ = 0;
     std::ostream& out_;
+    std::string home_;  // the program folder, for %HOME% in the script
 };
 
 MsgAnswer BatchUi::MessageBox(const std::string& text, const std::string& title, MsgButtons buttons,
@@ -189,6 +198,16 @@ void BatchUi::ShowValueInput(ValueDialog& d) {
             d.text[i] = w[i];
         ValueDialogOk(p);
     }
+}
+
+FileDialogResult BatchUi::FileDialog(const FileDialogRequest&) {
+    std::vector<std::string> w = r_.Answer({"file", "cancel"}, "file dialog");
+    FileDialogResult f;
+    if (w[0] == "cancel" || w.size() < 2) return f;
+    f.chosen = true;
+    f.path = AbsolutePath(w[1]);
+    f.filterIndex = w.size() > 2 ? std::max(1, std::atoi(w[2].c_str())) : 1;
+    return f;
 }
 
 void BatchUi::EndProgram() {
@@ -371,7 +390,7 @@ void Runner::Run(Program& p) {
     while (Next(w)) {
         if (w[0] == "quit") {
             if (!MainWindowQueryUnload(p)) {
-                MainWindowUnload(p, WindowPlacement{false, 0, 0, 780, 560}, false);
+                MainWindowUnload(p, nullptr, false);
                 return;
             }
             continue;
@@ -389,7 +408,7 @@ int RunBatch(const std::string& scriptPath, const std::string& programFolder, st
         err << "veltrum32: cannot read the script " << scriptPath << "\n";
         return 2;
     }
-    Runner runner(lines, out);
+    Runner runner(lines, out, programFolder);
     BatchUi ui(runner);
     Program p(ui, programFolder);
     ui.program = &p;

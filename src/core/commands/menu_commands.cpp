@@ -8,6 +8,7 @@
 #include "commands/command_reset.h"
 #include "commands/mode_table.h"
 #include "commands/value_input.h"
+#include "files/file_commands.h"
 #include "model/snap_points.h"
 #include "model/undo.h"
 #include "view/view.h"
@@ -34,6 +35,13 @@ const std::map<std::string, Handler>& Handlers() {
             {"mnuZoomut", [](Program& p, int) { mnuZoomut_Click(p); }},
             {"mnuZoomScreen", [](Program& p, int) { ZoomScreen(p, false); }},
             {"mnuUndo", [](Program& p, int) { mnuUndo_Click(p); }},
+            {"mnuNy", [](Program& p, int) { mnuNy_Click(p); }},
+            {"mnuOppna", [](Program& p, int) { mnuOppna_Click(p); }},
+            {"mnuSpara", [](Program& p, int) { mnuSpara_Click(p); }},
+            {"mnuSparasom", [](Program& p, int) { mnuSparasom_Click(p); }},
+            {"mnuImportDxf", [](Program& p, int) { mnuImportDxf_Click(p); }},
+            {"mnuExportRit", [](Program& p, int) { mnuExportRit_Click(p); }},
+            {"mnuImportRit", [](Program& p, int) { mnuImportRit_Click(p); }},
             {"mnuNCKonturL",
              [](Program& p, int) {
                  ResetOperation(p);

@@ -60,6 +60,7 @@ struct CloseCase {
     std::vector<MsgAnswer> answers;
     bool cancelled;
     std::size_t questions;
+    bool named = true;  // the drawing has a file, so Yes saves without a dialog
 };
 
 TEST(Closing, Answers) {
@@ -69,6 +70,7 @@ TEST(Closing, Answers) {
         {true, {MsgAnswer::Cancel}, true, 1},
         {true, {MsgAnswer::No, MsgAnswer::Yes}, false, 2},
         {true, {MsgAnswer::Yes, MsgAnswer::No}, true, 2},
+        {true, {MsgAnswer::Yes}, true, 1, false},  // the save dialog cancelled: nothing is lost
     };
     for (const auto& c : cases) {
         TempDir dir;
@@ -76,7 +78,12 @@ TEST(Closing, Answers) {
         ui.answers.assign(c.answers.begin(), c.answers.end());
         Program p(ui, dir.Path());
         p.drawing.Modified = c.modified;
+        p.drawing.HasFileName = c.named;
+        p.drawing.FileName = dir.File("part.vgm");
         EXPECT_EQ(MainWindowQueryUnload(p), c.cancelled);
+        bool saved = std::filesystem::exists(dir.File("part.vgm"));
+        EXPECT_EQ(saved, c.modified && c.named && c.answers[0] == MsgAnswer::Yes);
+        EXPECT_EQ(p.drawing.Modified, c.modified && !saved);
         ASSERT_EQ(ui.messages.size(), c.questions);
         const auto& last = ui.messages.back();
         EXPECT_EQ(last.title, "Avsluta");
@@ -97,7 +104,8 @@ TEST(Closing, UnloadWritesSettingsAndPlacement) {
     FakeUi ui;
     Program p(ui, dir.Path());
     MainWindowLoad(p, "");
-    MainWindowUnload(p, {false, 20, 30, 800, 600}, false);
+    const WindowPlacement placement{false, 20, 30, 800, 600};
+    MainWindowUnload(p, &placement, false);
     EXPECT_TRUE(p.closing);
     EXPECT_EQ(INIReadString(p.paths.SettingsFile(), "Program", "EP", ""), "True");
     EXPECT_EQ(INIReadLong(p.paths.SettingsFile(), "frm_main", "X", 0), 300);

@@ -1,0 +1,16 @@
+// The older geometry format (.geo, read only): P, L and C lines.
+#pragma once
+
+#include <string>
+
+namespace vt {
+
+class Program;
+
+// Trims the text (the caller's variable too); 0 for empty text; "." or "," as the decimal
+// separator. Anything else throws type mismatch.
+double Str2Float(std::string& text);
+// Empties the drawing and reads the file; failures are reported, keeping the objects read so far.
+void LoadOldGEO(Program& p, const std::string& name);
+
+}  // namespace vt
