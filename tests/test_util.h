@@ -94,6 +94,25 @@ class FakeUi : public Ui {
     }
     void EndProgram() override { ++endProgramCalls; }
     void StateChanged() override { ++stateChanges; }
+
+    std::deque<int> machineChoices;  // answers to the machine chooser (-1 when empty)
+    std::vector<std::vector<std::string>> chooserLists;
+    std::vector<int> chooserCurrent;
+    int ChooseMachine(const std::vector<std::string>& names, int current) override {
+        chooserLists.push_back(names);
+        chooserCurrent.push_back(current);
+        if (machineChoices.empty()) return -1;
+        int c = machineChoices.front();
+        machineChoices.pop_front();
+        return c;
+    }
+    std::string clipboard;
+    void SetClipboard(const std::string& text) override { clipboard = text; }
+    std::vector<std::string> printed;
+    bool PrintText(const std::string& text) override {
+        printed.push_back(text);
+        return true;
+    }
 };
 
 // A fresh folder under the system's temporary folder, removed afterwards.

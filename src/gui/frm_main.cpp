@@ -21,8 +21,10 @@
 #include "commands/keys.h"
 #include "commands/menu_commands.h"
 #include "frm_input.h"
+#include "frm_nccode.h"
 #include "icons.h"
 #include "main_menu.h"
+#include "nc/machines.h"
 #include "qt_language.h"
 #include "qt_util.h"
 #include "rit_yta.h"
@@ -281,6 +283,11 @@ void FrmMain::BuildWidgets() {
 }
 
 void FrmMain::Run(const QString& handler) {
+    // Quitting is closing the window: the closing questions come from there.
+    if (handler == "mnuQuit") {
+        close();
+        return;
+    }
     RunMenu(p_, S(handler));
     Mirror();
 }
@@ -369,7 +376,76 @@ void FrmMain::Mirror() {
                          (ps.bevel == kBevelInset ? QFrame::Sunken : QFrame::Raised));
     }
     ritYta_->setCursor(SurfaceCursorFor(s.surfaceCursor));
+    if (s.busyCursor != busyShown_) {
+        busyShown_ = s.busyCursor;
+        if (busyShown_)
+            QApplication::setOverrideCursor(Qt::WaitCursor);
+        else
+            QApplication::restoreOverrideCursor();
+    }
+    MirrorMachineMenu();
+    MirrorNcWindow();
     if (p_.view.paintTimerEnabled && !tmrPaint_.isActive()) tmrPaint_.start();
+}
+
+// The machine entries follow the hidden first element of the mnuNCMachines array.
+void FrmMain::MirrorMachineMenu() {
+    const UiState& s = p_.uiState;
+    QAction* first = findChild<QAction*>("mnuNCMachines");
+    if (!first || first->associatedObjects().isEmpty()) return;
+    auto* menu = qobject_cast<QMenu*>(first->associatedObjects().first());
+    if (!menu) return;
+    QList<QAction*> entries;
+    for (QAction* a : menu->actions())
+        if (a->property("machineIndex").isValid()) entries << a;
+    for (int i = 0; i < static_cast<int>(s.ncMachines.size()); ++i) {
+        QAction* a = entries.value(i);
+        if (!a) {
+            a = new QAction(menu);
+            a->setCheckable(true);
+            a->setProperty("machineIndex", i);
+            menu->addAction(a);
+            connect(a, &QAction::triggered, this, [this, i] {
+                RunMenu(p_, "mnuNCMachines", i);
+                Mirror();
+            });
+            entries << a;
+        }
+        a->setText(Q(s.ncMachines[static_cast<std::size_t>(i)]));
+        a->setVisible(true);
+        a->setChecked(i == s.ncMachineIndex);
+    }
+    for (int i = static_cast<int>(s.ncMachines.size()); i < entries.size(); ++i) {
+        entries[i]->setText("");
+        entries[i]->setVisible(false);
+    }
+}
+
+void FrmMain::MirrorNcWindow() {
+    const bool visible = p_.uiState.ncWindowVisible;
+    if (visible && !frmNcCode_) frmNcCode_ = new FrmNcCode(p_, this, [this] { Mirror(); });
+    if (!frmNcCode_) return;
+    frmNcCode_->Mirror();
+    if (visible && !frmNcCode_->isVisible()) {
+        frmNcCode_->show();
+        frmNcCode_->raise();
+    } else if (!visible && frmNcCode_->isVisible()) {
+        frmNcCode_->hide();
+    }
+}
+
+bool FrmMain::event(QEvent* e) {
+    // The first activation; a desktop without a window manager never activates, so being shown
+    // counts too.
+    if ((e->type() == QEvent::WindowActivate || e->type() == QEvent::Show) && !activated_) {
+        activated_ = true;
+        // Asked once the window is up, outside the event itself.
+        QTimer::singleShot(0, this, [this] {
+            FirstActivation(p_);
+            Mirror();
+        });
+    }
+    return QMainWindow::event(e);
 }
 
 bool FrmMain::eventFilter(QObject* watched, QEvent* e) {
@@ -418,6 +494,7 @@ void FrmMain::closeEvent(QCloseEvent* e) {
     }
     const WindowPlacement placement = CurrentPlacement();
     MainWindowUnload(p_, &placement, isMinimized());
+    if (frmNcCode_) frmNcCode_->SavePlacement();
     unloaded_ = true;
     qApp->removeEventFilter(this);
     e->accept();

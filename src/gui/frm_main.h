@@ -57,6 +57,7 @@ class FrmMain : public QMainWindow {
 
   protected:
     void closeEvent(QCloseEvent* e) override;
+    bool event(QEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* e) override;
 
   private:
@@ -64,6 +65,8 @@ class FrmMain : public QMainWindow {
     void BuildToolbars();
     void BuildWidgets();
     void Run(const QString& handler);
+    void MirrorMachineMenu();
+    void MirrorNcWindow();
 
     Program& p_;
     RitYta* ritYta_ = nullptr;
@@ -79,6 +82,9 @@ class FrmMain : public QMainWindow {
     QTimer tmrPaint_;
     QTimer tmrInfo_;
     FrmInput* frmInput_ = nullptr;
+    class FrmNcCode* frmNcCode_ = nullptr;
+    bool activated_ = false;  // the first activation asks for the machine
+    bool busyShown_ = false;
     bool unloaded_ = false;
     bool scrollLock_ = false;
 };

@@ -83,6 +83,10 @@ const QHash<QString, QString>& Scripts() {
         {"mnuNy", "f"},
         {"mnuOppna", "o"},
         {"mnuSpara", "s"},
+        // NC code window
+        {"cmdClipboard", "r 5 4 19 22; r 9 2 15 6; l 8 11 16 11; l 8 15 16 15; l 8 19 13 19"},
+        {"cmdSaveNC", "s"},
+        {"cmdPrintNC", "r 3 10 21 18; r 7 3 17 10; r 7 15 17 22; l 9 18 15 18"},
     };
     return s;
 }

@@ -2,6 +2,7 @@
 #include "qt_ui.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QCursor>
 #include <QDir>
 #include <QFileDialog>
@@ -9,8 +10,12 @@
 #include <QPushButton>
 #include <cstdlib>
 
+#include "app/program.h"
+#include "app/vt_error.h"
+#include "frm_choose_machine.h"
 #include "frm_main.h"
 #include "platform_texts.h"
+#include "print_text.h"
 #include "qt_util.h"
 
 namespace vt::gui {
@@ -103,6 +108,13 @@ FileDialogResult QtUi::FileDialog(const FileDialogRequest& r) {
     dialog.setFileMode(r.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setNameFilters(filters);
     dialog.setDefaultSuffix(Q(r.defaultExtension));
+    // A name typed without an extension gets the one of the chosen file type.
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&](const QString& filter) {
+        const int i = static_cast<int>(filters.indexOf(filter));
+        const QString pattern = i >= 0 ? parts.value(2 * i + 1) : QString();
+        dialog.setDefaultSuffix(
+            pattern.startsWith("*.") && pattern != "*.*" ? pattern.mid(2) : Q(r.defaultExtension));
+    });
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     if (program_) {
         dialog.setLabelText(QFileDialog::LookIn, Text(*program_, PlatformText::LookIn));
@@ -148,6 +160,33 @@ void QtUi::StartPaintTimer() {
 
 void QtUi::MovePointerBy(int dx, int dy) {
     QCursor::setPos(QCursor::pos() + QPoint(dx, dy));
+}
+
+int QtUi::ChooseMachine(const std::vector<std::string>& names, int current) {
+    return ChooseMachineDialog(main_, names, current);
+}
+
+void QtUi::SetClipboard(const std::string& text) {
+    QGuiApplication::clipboard()->setText(FromCrLf(text));
+}
+
+bool QtUi::PrintText(const std::string& text) {
+    QString pdf;
+    if (!HasDefaultPrinter()) {
+        // No printer on this machine: the pages go into a PDF file.
+        FileDialogRequest r;
+        r.save = true;
+        r.title = "Skriv ut NC kod";
+        r.filter = "PDF (*.pdf)|*.pdf";
+        r.defaultExtension = "pdf";
+        r.initialFolder = program_ ? program_->settings.NCpath : std::string();
+        r.confirmOverwrite = true;
+        FileDialogResult f = FileDialog(r);
+        if (!f.chosen) return false;
+        pdf = Q(f.path);
+    }
+    if (!PrintMonospaced(FromCrLf(text), pdf)) throw VtError(kErrDeviceIO);
+    return true;
 }
 
 void QtUi::PumpEvents() {

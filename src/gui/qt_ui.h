@@ -30,6 +30,9 @@ class QtUi : public Ui {
     void OverlayChanged() override;
     void StartPaintTimer() override;
     void MovePointerBy(int dx, int dy) override;
+    int ChooseMachine(const std::vector<std::string>& names, int current) override;
+    void SetClipboard(const std::string& text) override;
+    bool PrintText(const std::string& text) override;
 
   private:
     QPointer<FrmMain> main_;

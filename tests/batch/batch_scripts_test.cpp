@@ -1,6 +1,6 @@
-// Runs every tests/batch/NAME.vts through `veltrum32 --batch` in a fresh program folder (seeded
-// from NAME.home/ when there is one) and compares the output with NAME.vts.out: words must match,
-// numbers within 1e-9 relative.
+// Runs every tests/batch/NAME.vts through `veltrum32 --batch` in a fresh program folder with the
+// shipped machines (seeded from NAME.home/ when there is one) and compares the output with
+// NAME.vts.out: words must match, numbers within 1e-9 relative.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -56,6 +56,8 @@ TEST_P(BatchScript, OutputMatches) {
     const std::string name = GetParam();
     const fs::path dir = VT_BATCH_DIR;
     vt::test::TempDir home;
+    fs::copy(VT_POST_DIR,
+             home.File("POST"));  // the shipped machines, as in the build's program folder
     if (fs::exists(dir / (name + ".home")))
         fs::copy(dir / (name + ".home"), home.Path(), fs::copy_options::recursive);
     const std::string outFile = home.File("stdout.txt"), errFile = home.File("stderr.txt");

@@ -140,6 +140,9 @@ constexpr std::pair<int, std::string_view> kBuiltinTexts[] = {
     {2156, " - Cirkulär Helt varv. Välj riktning"},
     {2300,
      "Okänd filtyp. Kontrollera att filen du försöker öppna är en fil som Veltrum32 stödjer."},
+    {2400, "Postprocessorn (vtengine) saknas i programmappen."},
+    {2401, "Postprocessorn avbröts efter 30 sekunder."},
+    {2402, "Postprocessorn misslyckades:"},
 };
 
 constexpr std::pair<std::string_view, int> kMenuNumbers[] = {

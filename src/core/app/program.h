@@ -13,6 +13,7 @@
 #include "commands/value_input.h"
 #include "expr/expression_parser.h"
 #include "model/drawing.h"
+#include "nc/machines.h"
 #include "nc/toolpath.h"
 #include "view/overlay.h"
 #include "view/view_state.h"
@@ -38,6 +39,7 @@ class Program {
     ViewState view;
     MouseState mouse;
     ToolPath toolPath;
+    MachineList machines;
 
     ValueDialog valueDialog;
     clsExpressionParser parser;
@@ -47,6 +49,7 @@ class Program {
     double xMult = 1.0, yMult = 1.0;  // axis multipliers of the chosen machine
     char decimalSeparator = '.';      // the user's locale
     std::string selectedMachineName;  // the machine chosen in the NC code window
+    std::string enginePath;           // the post-processor used when the program folder has none
     bool closing = false;
     int infoFlashTicks = 0;  // tmr_info's count
     bool paintAbort = false;

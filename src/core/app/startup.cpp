@@ -8,6 +8,7 @@
 #include "app/version.h"
 #include "files/file_commands.h"
 #include "model/snap_points.h"
+#include "nc/machines.h"
 
 namespace vt {
 
@@ -56,6 +57,8 @@ void MainWindowLoad(Program& p, const std::string& commandLineFile) {
         p.axisNameY = "Y";
         p.axisNameZ = "Z";
         SetMainCaption(p);
+        LoadMaskiner(p);
+        PreselectMachine(p);
         ApplyStartupUiState(p);
         OpenAtStart(p, commandLineFile);
     });

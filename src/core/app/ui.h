@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace vt {
 
@@ -71,6 +72,15 @@ class Ui {
 
     // Moves the mouse pointer by whole pixels.
     virtual void MovePointerBy(int dx, int dy) {}
+
+    // Asks modally which machine to use; returns the chosen index, or -1 when nothing was chosen.
+    virtual int ChooseMachine(const std::vector<std::string>& names, int current) { return -1; }
+
+    // Replaces the clipboard's content with the text.
+    virtual void SetClipboard(const std::string& text) {}
+
+    // Prints monospaced text; false when the user cancelled or printing failed (already reported).
+    virtual bool PrintText(const std::string& text) { return false; }
 };
 
 }  // namespace vt

@@ -5,6 +5,7 @@
 #include <array>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "app/settings.h"
 
@@ -54,9 +55,11 @@ struct UiState {
     SurfaceCursor surfaceCursor = SurfaceCursor::Cross;
     bool busyCursor = false;  // the hourglass over the main window
     Colour surfaceBackColor = 0;
-    bool ncWindowVisible = false;  // frm_nccode is shown
-    std::string ncCodeText;        // txtNCCode of the NC code window
-    std::string ncStatusText;      // its status display
+    bool ncWindowVisible = false;         // frm_nccode is shown
+    std::string ncCodeText;               // txtNCCode of the NC code window
+    std::string ncStatusText;             // its status display
+    std::vector<std::string> ncMachines;  // combo_Maskin and the mnuNCMachines entries
+    int ncMachineIndex = -1;              // selected box entry and checked menu entry; -1 none
 
     MenuItemState& Menu(const std::string& name) { return menus[name]; }
     bool Checked(const std::string& name) const {

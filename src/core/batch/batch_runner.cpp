@@ -2,6 +2,7 @@
 // commands of the script language.
 #include "batch/batch_runner.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -99,6 +100,9 @@ class BatchUi : public Ui {
     FileDialogResult FileDialog(const FileDialogRequest& request) override;
     void EndProgram() override;
     void Refresh() override;
+    int ChooseMachine(const std::vector<std::string>& names, int current) override;
+    void SetClipboard(const std::string& text) override;
+    bool PrintText(const std::string& text) override;
     Program* program = nullptr;
 
   private:
@@ -208,6 +212,30 @@ FileDialogResult BatchUi::FileDialog(const FileDialogRequest&) {
     f.path = AbsolutePath(w[1]);
     f.filterIndex = w.size() > 2 ? std::max(1, std::atoi(w[2].c_str())) : 1;
     return f;
+}
+
+int BatchUi::ChooseMachine(const std::vector<std::string>& names, int) {
+    std::vector<std::string> w = r_.Answer({"machine", "cancel"}, "machine chooser");
+    if (w[0] == "cancel") return -1;
+    if (w.size() < 2) r_.Fail("machine needs the machine's name");
+    auto it = std::find(names.begin(), names.end(), w[1]);
+    if (it == names.end()) r_.Fail("no machine is called " + w[1]);
+    return static_cast<int>(it - names.begin());
+}
+
+void BatchUi::SetClipboard(const std::string& text) {
+    r_.Out() << "CLIPBOARD\n";
+    for (auto l : SplitLines(text))
+        r_.Out() << l << "\n";
+    r_.Out() << "END\n";
+}
+
+bool BatchUi::PrintText(const std::string& text) {
+    r_.Out() << "PRINT\n";
+    for (auto l : SplitLines(text))
+        r_.Out() << l << "\n";
+    r_.Out() << "END\n";
+    return true;
 }
 
 void BatchUi::EndProgram() {

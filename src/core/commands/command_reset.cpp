@@ -20,6 +20,7 @@ void ResetOperation(Program& p) {
     p.uiState.analysFrameVisible = false;
     p.view.ViewChanged = true;
     c.TypedInput = false;
+    c.HasTypedXY = false;
     c.PickPoints = c.PickLines = c.PickArcs = false;
     c.RubberBox = false;
     CleanDeletedObjects(p);

@@ -22,6 +22,9 @@ struct CommandState {
     std::array<int16_t, 11> StepElems{};
     bool SketchMode = false;
     bool TypedInput = false;
+    // A typed point in full precision; the pick signature carries it only as single precision.
+    bool HasTypedXY = false;
+    double TypedX = 0, TypedY = 0;
     bool PickPoints = false, PickLines = false, PickArcs = false;
     bool RubberLine = false, RubberBox = false;
     int32_t PluginPickIndex = -1;

@@ -11,6 +11,9 @@
 #include "files/file_commands.h"
 #include "model/snap_points.h"
 #include "model/undo.h"
+#include "nc/machines.h"
+#include "nc/nc_window.h"
+#include "nc/toolpath_ops.h"
 #include "view/view.h"
 
 namespace vt {
@@ -55,6 +58,16 @@ const std::map<std::string, Handler>& Handlers() {
                  p.ui.StateChanged();
              }},
             {"mnuIntersecMore", [](Program& p, int) { ToggleSnapSwitch(p, "mnuIntersecMore"); }},
+            {"mnuNCIncAbs", [](Program& p, int) { mnuNCIncAbs_Click(p); }},
+            {"mnuNCundolast", [](Program& p, int) { mnuNCundolast_Click(p); }},
+            {"mnuNCClearAll", [](Program& p, int) { mnuNCClearAll_Click(p); }},
+            {"mnuNCVisaNC", [](Program& p, int) { mnuNCVisaNC_Click(p); }},
+            {"mnuSkirvNCkod", [](Program& p, int) { mnuSkirvNCkod_Click(p); }},
+            {"mnuSparaNCkod", [](Program& p, int) { mnuSparaNCkod_Click(p); }},
+            {"mnuNCMachines", [](Program& p, int i) { mnuNCMachines_Click(p, i); }},
+            {"cmdClipboard", [](Program& p, int) { cmdClipboard_Click(p); }},
+            {"cmdPrintNC", [](Program& p, int) { mnuSkirvNCkod_Click(p); }},
+            {"cmdSaveNC", [](Program& p, int) { mnuSparaNCkod_Click(p); }},
         };
         return h;
     }();

@@ -33,6 +33,8 @@ bool GetPoint(Program& p, float x, float y, int16_t step, bool free) {
             return false;
         }
         sp = StepPoint{p.drawing.Pt(snap).X, p.drawing.Pt(snap).Y, 0};
+    } else if (c.HasTypedXY && c.TypedInput) {
+        sp = StepPoint{c.TypedX, c.TypedY, 0};
     } else {
         sp = StepPoint{x, y, 0};
     }

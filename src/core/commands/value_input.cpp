@@ -184,8 +184,11 @@ bool ValueInput(Program& p, std::string& s1, std::string& s2, std::string& s3) {
         switch (mode) {
             case 1:
             case 2:
-                x = static_cast<float>(value(1) / p.xMult);
-                y = static_cast<float>(value(2) / p.yMult);
+                p.cmd.TypedX = value(1) / p.xMult;
+                p.cmd.TypedY = value(2) / p.yMult;
+                p.cmd.HasTypedXY = true;
+                x = static_cast<float>(p.cmd.TypedX);
+                y = static_cast<float>(p.cmd.TypedY);
                 if (mode == 2) v1 = value(3);
                 break;
             case 12:
@@ -204,6 +207,7 @@ bool ValueInput(Program& p, std::string& s1, std::string& s2, std::string& s3) {
         }
         result = true;
         DispatchPick(p, x, y, v1, v2, v3, text);
+        p.cmd.HasTypedXY = false;
     });
     return result;
 }

@@ -29,8 +29,9 @@ TEST(GetText, BuiltInTable) {
         p.language.GetText(2300),
         "Okänd filtyp. Kontrollera att filen du försöker öppna är en fil som Veltrum32 stödjer.");
     EXPECT_EQ(p.language.GetText("mnuLinjeBHA"), "");
-    // Every number of the table answers with a text of its own.
-    EXPECT_EQ(Language::BuiltinNumbers().size(), 130u);
+    // Every number of the table answers with a text of its own; 1040 is held empty.
+    for (int n : Language::BuiltinNumbers())
+        if (n != 1040) EXPECT_FALSE(p.language.GetText(n).empty()) << n;
 }
 
 TEST(GetText, LanguageFile) {

@@ -64,7 +64,7 @@ TEST_F(ValueInputTest, ATypedDigitStartsTheFieldWithTheCaretAfterIt) {
     EXPECT_EQ(p.cmd.Operation, 255);  // a cancel ends the command
 }
 
-TEST_F(ValueInputTest, DiameterAxisHalvesTheTypedValueInSinglePrecision) {
+TEST_F(ValueInputTest, DiameterAxisHalvesTheTypedValueInFullPrecision) {
     p.settings.PPUseMult = true;
     p.yMult = 2;
     RunMenu(p, "mnuCirkeloor");
@@ -73,7 +73,7 @@ TEST_F(ValueInputTest, DiameterAxisHalvesTheTypedValueInSinglePrecision) {
     EXPECT_EQ(Shown().label[2], "ØY = ");
     EXPECT_EQ(Shown().label[1], "X = ");
     ASSERT_EQ(p.drawing.ObjectCount, 1);
-    EXPECT_EQ(p.drawing.Obj(1).CX, static_cast<double>(10.1f));
+    EXPECT_EQ(p.drawing.Obj(1).CX, 10.1);
     EXPECT_EQ(p.drawing.Obj(1).CY, 20);
     EXPECT_EQ(p.drawing.Obj(1).R, 3);
     EXPECT_EQ(p.history.Y, 40);  // the history keeps what was typed

@@ -1,0 +1,87 @@
+// NC code window commands.
+#include "nc/nc_window.h"
+
+#include <charconv>
+
+#include "app/error_report.h"
+#include "app/program.h"
+#include "app/text_file.h"
+#include "nc/nc_code.h"
+
+namespace vt {
+
+namespace {
+
+// The shortest text that reads back as the same double.
+std::string Shortest(double v) {
+    char buf[64];
+    auto r = std::to_chars(buf, buf + sizeof buf, v);
+    return std::string(buf, r.ptr);
+}
+
+void ShowWindow(Program& p) {
+    GenNCCode(p);
+    p.uiState.ncWindowVisible = true;
+    p.ui.StateChanged();
+}
+
+}  // namespace
+
+std::vector<OperationRow> OperationRows(const Program& p) {
+    static const char* const kNames[] = {"G0", "G01", "G02", "G03"};
+    std::vector<OperationRow> rows;
+    for (int i = 1; i <= p.toolPath.Count; ++i) {
+        const ToolPathOp& o = p.toolPath.Op(i);
+        if (o.Typ < 0 || o.Typ > 3) continue;
+        rows.push_back({std::to_string(i), kNames[o.Typ], Shortest(o.X) + ", " + Shortest(o.Y)});
+    }
+    return rows;
+}
+
+void mnuNCVisaNC_Click(Program& p) {
+    ShowWindow(p);
+}
+
+void mnuSkirvNCkod_Click(Program& p) {
+    ShowWindow(p);
+    Guarded(p, "mnuSkirvNCkod()", [&] { p.ui.PrintText(p.uiState.ncCodeText); });
+}
+
+void mnuSparaNCkod_Click(Program& p) {
+    ShowWindow(p);
+    Guarded(p, "mnuSparaNCkod()", [&] {
+        FileDialogRequest r;
+        r.save = true;
+        r.title = "Spara NC kod";
+        r.filter = "NC Program (*.nc)|*.nc|Heidenhain program (*.h)|*.h|Alla filer (*.*)|*.*";
+        r.defaultExtension = "nc";
+        r.initialFolder = p.settings.NCpath;
+        r.confirmOverwrite = true;
+        FileDialogResult f = p.ui.FileDialog(r);
+        if (!f.chosen || f.path.empty()) return;
+        WriteFileOrThrow(f.path, p.uiState.ncCodeText + "\r\n");
+    });
+}
+
+void cmdClipboard_Click(Program& p) {
+    p.ui.SetClipboard(p.uiState.ncCodeText);
+}
+
+void cbBlockNummer_Click(Program& p, bool checked) {
+    p.settings.BlockNumbers = checked;
+}
+
+void cbComments_Click(Program& p, bool checked) {
+    p.settings.Comments = checked;
+}
+
+void SSTabNC_Click(Program& p) {
+    GenNCCode(p);
+}
+
+void NcWindowClosed(Program& p) {
+    p.uiState.ncWindowVisible = false;
+    p.ui.StateChanged();
+}
+
+}  // namespace vt

@@ -1,0 +1,56 @@
+// The machine chooser: a box of machine names, OK and Avbryt. Choosing in the box is the choice;
+// both buttons just close.
+#include "frm_choose_machine.h"
+
+#include <QComboBox>
+#include <QDialog>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "qt_language.h"
+#include "qt_util.h"
+
+namespace vt::gui {
+
+int ChooseMachineDialog(QWidget* owner, const std::vector<std::string>& names, int current) {
+    QDialog d(owner);
+    d.setObjectName("frm_ChooseMachine");
+    d.setProperty(kTagProperty, "1006");
+    d.setWindowTitle("Välj maskin");
+    d.setFont(QFont("Verdana", 9));
+    auto* v = new QVBoxLayout(&d);
+    auto* label = new QLabel("Välj maskin:", &d);
+    label->setObjectName("lblChooseMachine");
+    auto* box = new QComboBox(&d);
+    box->setObjectName("comboMaskin");
+    box->setMinimumWidth(260);
+    for (const std::string& n : names)
+        box->addItem(Q(n));
+    box->setCurrentIndex(current);
+    auto* ok = new QPushButton("OK", &d);
+    ok->setObjectName("cmdOk");
+    ok->setEnabled(false);
+    auto* cancel = new QPushButton("Avbryt", &d);
+    cancel->setObjectName("cmdCancel");
+    auto* h = new QHBoxLayout;
+    h->addStretch();
+    h->addWidget(ok);
+    h->addWidget(cancel);
+    v->addWidget(label);
+    v->addWidget(box);
+    v->addLayout(h);
+    int chosen = -1;
+    QObject::connect(box, &QComboBox::activated, &d, [&](int index) {
+        chosen = index;
+        ok->setEnabled(true);
+        ok->setDefault(true);
+    });
+    QObject::connect(ok, &QPushButton::clicked, &d, &QDialog::accept);
+    QObject::connect(cancel, &QPushButton::clicked, &d, &QDialog::reject);
+    d.exec();
+    return chosen;
+}
+
+}  // namespace vt::gui

@@ -1,0 +1,211 @@
+// The NC code window: tabs for the code, the operations and the output options.
+#include "frm_nccode.h"
+
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QScreen>
+#include <QStatusBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "app/language.h"
+#include "app/program.h"
+#include "commands/menu_commands.h"
+#include "icons.h"
+#include "nc/nc_window.h"
+#include "qt_language.h"
+#include "qt_util.h"
+
+namespace vt::gui {
+
+namespace {
+
+QToolButton* ToolButton(const char* name, const char* tip, QWidget* parent) {
+    auto* b = new QToolButton(parent);
+    b->setObjectName(name);
+    b->setIcon(CommandIcon(name));
+    b->setIconSize(QSize(24, 24));
+    b->setToolTip(tip);
+    b->setAutoRaise(true);
+    return b;
+}
+
+}  // namespace
+
+FrmNcCode::FrmNcCode(Program& p, QWidget* owner, std::function<void()> afterEvent)
+    : QWidget(owner, Qt::Window), p_(p), afterEvent_(std::move(afterEvent)) {
+    setObjectName("frm_nccode");
+    setProperty(kTagProperty, "1002");
+    setWindowTitle("NC kod");
+    QFont verdana("Verdana", 9);
+    setFont(verdana);
+
+    auto* v = new QVBoxLayout(this);
+    v->setContentsMargins(6, 6, 6, 0);
+    tabs_ = new QTabWidget(this);
+    tabs_->setObjectName("SSTabNC");
+    tabs_->setProperty(kTagProperty, "1010");
+    v->addWidget(tabs_, 1);
+
+    // The code tab: machine choice and buttons above the text.
+    auto* codeTab = new QWidget(tabs_);
+    auto* cv = new QVBoxLayout(codeTab);
+    auto* frameTop = new QFrame(codeTab);
+    frameTop->setObjectName("frameTop");
+    auto* th = new QHBoxLayout(frameTop);
+    th->setContentsMargins(0, 0, 0, 0);
+    auto* label = new QLabel("Maskin:", frameTop);
+    label->setObjectName("lbl_maskin");
+    label->setProperty(kTagProperty, "1013");
+    machines_ = new QComboBox(frameTop);
+    machines_->setObjectName("combo_Maskin");
+    machines_->setMinimumWidth(220);
+    th->addWidget(label);
+    th->addWidget(machines_, 1);
+    auto* copy = ToolButton("cmdClipboard", "Kopiera till Klippbordet", frameTop);
+    auto* save = ToolButton("cmdSaveNC", "Spara NC kod som fil", frameTop);
+    auto* print = ToolButton("cmdPrintNC", "Skriv ut NC kod", frameTop);
+    th->addWidget(copy);
+    th->addWidget(save);
+    th->addWidget(print);
+    cv->addWidget(frameTop);
+    code_ = new QPlainTextEdit(codeTab);
+    code_->setObjectName("txtNCCode");
+    QFont courier("Courier New", 10);
+    courier.setStyleHint(QFont::TypeWriter);
+    code_->setFont(courier);
+    code_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    cv->addWidget(code_, 1);
+    tabs_->addTab(codeTab, "NC kod");
+
+    // The operations tab.
+    ops_ = new QTreeWidget(tabs_);
+    ops_->setObjectName("lvOps");
+    ops_->setRootIsDecorated(false);
+    ops_->setHeaderLabels({"Nummer", "Operation", "Koordinater"});
+    ops_->header()->setStretchLastSection(true);
+    tabs_->addTab(ops_, "Operationer");
+
+    // The settings tab.
+    auto* settingsTab = new QWidget(tabs_);
+    auto* sv = new QVBoxLayout(settingsTab);
+    auto* frame = new QGroupBox("Inställningar", settingsTab);
+    frame->setObjectName("frameSettings");
+    frame->setProperty(kTagProperty, "1014");
+    auto* fv = new QVBoxLayout(frame);
+    blockNumbers_ = new QCheckBox("Blocknummer", frame);
+    blockNumbers_->setObjectName("cbBlockNummer");
+    blockNumbers_->setProperty(kTagProperty, "1015");
+    comments_ = new QCheckBox("Kommentarer (P1...)", frame);
+    comments_->setObjectName("cbComments");
+    comments_->setProperty(kTagProperty, "1016");
+    fv->addWidget(blockNumbers_);
+    fv->addWidget(comments_);
+    sv->addWidget(frame);
+    sv->addStretch();
+    tabs_->addTab(settingsTab, "Inställningar");
+
+    auto* bar = new QStatusBar(this);
+    bar->setObjectName("StatusBar");
+    status_ = new QLabel(bar);
+    status_->setObjectName("StatusPanel1");
+    bar->addWidget(status_, 1);
+    v->addWidget(bar);
+
+    connect(machines_, &QComboBox::activated, this,
+            [this](int index) { Run("mnuNCMachines", index); });
+    connect(copy, &QToolButton::clicked, this, [this] { Run("cmdClipboard"); });
+    connect(save, &QToolButton::clicked, this, [this] { Run("cmdSaveNC"); });
+    connect(print, &QToolButton::clicked, this, [this] { Run("cmdPrintNC"); });
+    connect(tabs_, &QTabWidget::currentChanged, this, [this](int) {
+        if (mirroring_) return;
+        SSTabNC_Click(p_);
+        FillOperations();
+        afterEvent_();
+    });
+    connect(blockNumbers_, &QCheckBox::clicked, this,
+            [this](bool on) { cbBlockNummer_Click(p_, on); });
+    connect(comments_, &QCheckBox::clicked, this, [this](bool on) { cbComments_Click(p_, on); });
+    // What the user types stays in the text until the next generation and is what is copied.
+    connect(code_, &QPlainTextEdit::textChanged, this, [this] {
+        if (mirroring_) return;
+        p_.uiState.ncCodeText = S(code_->toPlainText().replace("\n", "\r\n"));
+    });
+
+    // Placement from the settings file, kept on the screen.
+    resize(560, 520);
+    WindowPlacement current{false, x(), y(), frameGeometry().width(), frameGeometry().height()};
+    if (owner) {
+        QRect o = owner->frameGeometry();
+        current.x = o.x() + 60;
+        current.y = o.y() + 60;
+    }
+    WindowPlacement stored = LoadWindowPlacement(p_.paths.SettingsFile(), "frm_nccode", current);
+    if (QScreen* s = QGuiApplication::primaryScreen()) {
+        QRect r = s->availableGeometry();
+        stored = FitOnScreen(stored, r.x(), r.y(), r.width(), r.height());
+    }
+    move(stored.x, stored.y);
+    resize(stored.w, stored.h);
+    if (stored.maximized) setWindowState(windowState() | Qt::WindowMaximized);
+
+    QtLanguageTarget target(this);
+    SetLanguage(p_, target);
+    Mirror();
+}
+
+void FrmNcCode::Run(const char* handler, int arg) {
+    RunMenu(p_, handler, arg);
+    afterEvent_();
+}
+
+void FrmNcCode::Mirror() {
+    mirroring_ = true;
+    const UiState& s = p_.uiState;
+    QStringList names;
+    for (const std::string& n : s.ncMachines)
+        names << Q(n);
+    QStringList shown;
+    for (int i = 0; i < machines_->count(); ++i)
+        shown << machines_->itemText(i);
+    if (names != shown) {
+        machines_->clear();
+        machines_->addItems(names);
+    }
+    if (machines_->currentIndex() != s.ncMachineIndex) machines_->setCurrentIndex(s.ncMachineIndex);
+    const QString text = FromCrLf(s.ncCodeText);
+    if (code_->toPlainText() != text) code_->setPlainText(text);
+    status_->setText(Q(s.ncStatusText));
+    blockNumbers_->setChecked(p_.settings.BlockNumbers);
+    comments_->setChecked(p_.settings.Comments);
+    mirroring_ = false;
+}
+
+void FrmNcCode::FillOperations() {
+    ops_->clear();
+    for (const OperationRow& r : OperationRows(p_))
+        ops_->addTopLevelItem(new QTreeWidgetItem({Q(r.number), Q(r.operation), Q(r.coordinates)}));
+}
+
+bool FrmNcCode::event(QEvent* e) {
+    if (e->type() == QEvent::WindowActivate) FillOperations();
+    return QWidget::event(e);
+}
+
+void FrmNcCode::SavePlacement() {
+    QRect r = isMaximized() || isMinimized() ? normalGeometry() : frameGeometry();
+    SaveWindowPlacement(p_.paths.SettingsFile(), "frm_nccode",
+                        {isMaximized(), r.x(), r.y(), r.width(), r.height()}, isMinimized());
+}
+
+void FrmNcCode::closeEvent(QCloseEvent* e) {
+    SavePlacement();
+    NcWindowClosed(p_);
+    e->accept();
+    afterEvent_();
+}
+
+}  // namespace vt::gui
