@@ -10,13 +10,16 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "app/program.h"
 #include "app/ui.h"
+#include "commands/command_reset.h"
 #include "commands/value_input.h"
+#include "recording_canvas.h"
 
 namespace vt::test {
 
@@ -108,11 +111,73 @@ class FakeUi : public Ui {
     }
     std::string clipboard;
     void SetClipboard(const std::string& text) override { clipboard = text; }
-    std::vector<std::string> printed;
-    bool PrintText(const std::string& text) override {
-        printed.push_back(text);
+    // Settings dialogs: each answer edits the copy and says OK (true) or Cancel.
+    std::deque<std::function<bool(SettingsDialog&)>> settingsAnswers;
+    std::vector<SettingsDialog> shownSettings;
+    bool ShowSettings(SettingsDialog& d) override {
+        shownSettings.push_back(d);
+        if (settingsAnswers.empty()) return false;
+        auto a = settingsAnswers.front();
+        settingsAnswers.pop_front();
+        return a(d);
+    }
+
+    // What happens while the core waits on the event pump (a plug-in's pick): the next action, or
+    // a cancel of the command when none is left.
+    std::deque<std::function<void(Program&)>> pumpActions;
+    int pumps = 0;
+    void PumpEvents() override {
+        ++pumps;
+        if (pumpActions.empty()) {
+            ResetOperation(*program);
+            return;
+        }
+        auto a = pumpActions.front();
+        pumpActions.pop_front();
+        a(*program);
+    }
+
+    // Print dialogs: answered from the queue (cancelled when empty); each job's pages recorded.
+    std::deque<std::optional<PrintOptions>> printAnswers;
+    std::vector<PrintMode> printModes;
+    std::vector<std::vector<RecordingCanvas>> printJobs;
+    bool ShowPrintDialog(PrintMode mode, PrintOptions& options) override {
+        printModes.push_back(mode);
+        if (printAnswers.empty() || !printAnswers.front()) {
+            if (!printAnswers.empty()) printAnswers.pop_front();
+            return false;
+        }
+        options = *printAnswers.front();
+        printAnswers.pop_front();
         return true;
     }
+    std::unique_ptr<PrintJob> StartPrint(const PrintOptions&) override {
+        printJobs.emplace_back();
+        return std::make_unique<Job>(printJobs.back());
+    }
+    // The text lines printed by the last job, page by page.
+    std::vector<std::vector<std::string>> PrintedText() const {
+        std::vector<std::vector<std::string>> pages;
+        for (const RecordingCanvas& c : printJobs.back()) {
+            pages.emplace_back();
+            for (const Drawn& d : c.Of("text"))
+                pages.back().push_back(d.text.substr(0, d.text.rfind('|')));
+        }
+        return pages;
+    }
+
+  private:
+    // An A4 page at 600 dpi.
+    class Job : public PrintJob {
+      public:
+        explicit Job(std::vector<RecordingCanvas>& pages) : pages_(pages) { NewPage(); }
+        Canvas& Page() override { return pages_.back(); }
+        void NewPage() override { pages_.emplace_back(4760, 6814, true); }
+        bool Finish() override { return true; }
+
+      private:
+        std::vector<RecordingCanvas>& pages_;
+    };
 };
 
 // A fresh folder under the system's temporary folder, removed afterwards.

@@ -25,6 +25,7 @@
 #include "icons.h"
 #include "main_menu.h"
 #include "nc/machines.h"
+#include "plugins/plugins.h"
 #include "qt_language.h"
 #include "qt_util.h"
 #include "rit_yta.h"
@@ -384,6 +385,7 @@ void FrmMain::Mirror() {
             QApplication::restoreOverrideCursor();
     }
     MirrorMachineMenu();
+    MirrorPluginMenus();
     MirrorNcWindow();
     if (p_.view.paintTimerEnabled && !tmrPaint_.isActive()) tmrPaint_.start();
 }
@@ -418,6 +420,38 @@ void FrmMain::MirrorMachineMenu() {
     for (int i = static_cast<int>(s.ncMachines.size()); i < entries.size(); ++i) {
         entries[i]->setText("");
         entries[i]->setVisible(false);
+    }
+}
+
+// Plug-in entries follow their category's array element, in the order they were registered; the
+// Plug-in menu itself shows only when it has entries.
+void FrmMain::MirrorPluginMenus() {
+    const auto& entries = p_.uiState.pluginMenus;
+    for (std::size_t i = pluginActions_; i < entries.size(); ++i) {
+        const PluginMenuEntry& e = entries[i];
+        QAction* anchor = findChild<QAction*>(Q(e.menu));
+        if (!anchor || anchor->associatedObjects().isEmpty()) continue;
+        auto* menu = qobject_cast<QMenu*>(anchor->associatedObjects().first());
+        if (!menu) continue;
+        const QList<QAction*> actions = menu->actions();
+        int at = static_cast<int>(actions.indexOf(anchor));
+        while (at + 1 < actions.size() && actions[at + 1]->property("pluginTag").isValid())
+            ++at;
+        auto* a = new QAction(Q(e.caption), menu);
+        a->setProperty("pluginTag", Q(e.tag));
+        menu->insertAction(actions.value(at + 1), a);
+        const std::string tag = e.tag;
+        connect(a, &QAction::triggered, this, [this, tag] {
+            RunPluginCommand(p_, tag);
+            Mirror();
+        });
+    }
+    pluginActions_ = entries.size();
+    if (QMenu* m = findChild<QMenu*>("mnuPlugins")) {
+        bool any = false;
+        for (const PluginMenuEntry& e : entries)
+            any = any || e.menu == "mnuPluginsPlugins";
+        m->menuAction()->setVisible(any);
     }
 }
 

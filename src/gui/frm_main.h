@@ -67,6 +67,7 @@ class FrmMain : public QMainWindow {
     void Run(const QString& handler);
     void MirrorMachineMenu();
     void MirrorNcWindow();
+    void MirrorPluginMenus();
 
     Program& p_;
     RitYta* ritYta_ = nullptr;
@@ -85,6 +86,7 @@ class FrmMain : public QMainWindow {
     class FrmNcCode* frmNcCode_ = nullptr;
     bool activated_ = false;  // the first activation asks for the machine
     bool busyShown_ = false;
+    std::size_t pluginActions_ = 0;  // plug-in entries already in the menus
     bool unloaded_ = false;
     bool scrollLock_ = false;
 };

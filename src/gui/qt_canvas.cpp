@@ -98,12 +98,27 @@ void QtCanvas::Rect(double x1, double y1, double x2, double y2) {
                              QPointF(std::max(x1, x2), std::max(y1, y2))));
 }
 
-void QtCanvas::Text(double x, double y, const std::string& text, const TextFont& font) {
+namespace {
+
+// The fonts the drawing names, with stand-ins where this system has none of that name.
+QFont FontFor(const TextFont& font) {
     QFont f(Q(font.family));
     if (font.family == "Small Fonts") f.setFamily("DejaVu Sans");
+    if (font.family == "Courier New") f.setStyleHint(QFont::TypeWriter);
     f.setPointSizeF(std::max(1.0, font.points));
+    return f;
+}
+
+}  // namespace
+
+double QtCanvas::LineHeight(const TextFont& font) const {
+    return QFontMetricsF(FontFor(font), painter_.device()).lineSpacing();
+}
+
+void QtCanvas::Text(double x, double y, const std::string& text, const TextFont& font) {
+    QFont f = FontFor(font);
     painter_.setFont(f);
-    QFontMetricsF fm(f);
+    QFontMetricsF fm(f, painter_.device());
     painter_.drawText(QPointF(x, y + fm.ascent()), Q(text));
 }
 

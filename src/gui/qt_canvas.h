@@ -29,6 +29,7 @@ class QtCanvas : public Canvas {
     void Arc(double cx, double cy, double r, double start, double end) override;
     void Rect(double x1, double y1, double x2, double y2) override;
     void Text(double x, double y, const std::string& text, const TextFont& font) override;
+    double LineHeight(const TextFont& font) const override;
 
     // Colour override for black-and-white printing (drawing objects only).
   private:

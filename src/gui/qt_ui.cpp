@@ -14,8 +14,10 @@
 #include "app/vt_error.h"
 #include "frm_choose_machine.h"
 #include "frm_main.h"
+#include "frm_print.h"
+#include "frm_settings.h"
 #include "platform_texts.h"
-#include "print_text.h"
+#include "qt_canvas.h"
 #include "qt_util.h"
 
 namespace vt::gui {
@@ -170,23 +172,62 @@ void QtUi::SetClipboard(const std::string& text) {
     QGuiApplication::clipboard()->setText(FromCrLf(text));
 }
 
-bool QtUi::PrintText(const std::string& text) {
-    QString pdf;
-    if (!HasDefaultPrinter()) {
-        // No printer on this machine: the pages go into a PDF file.
+bool QtUi::ShowSettings(SettingsDialog& dialog) {
+    if (!program_) return false;
+    return ShowFrmSettings(*program_, main_, dialog);
+}
+
+bool QtUi::ShowPrintDialog(PrintMode mode, PrintOptions& options) {
+    if (!program_) return false;
+    if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return ShowFrmPrint(*program_, main_, mode, *printer_, options);
+}
+
+namespace {
+
+// A job on a QPrinter: the canvas covers the printable area of the page.
+class QtPrintJob : public PrintJob {
+  public:
+    QtPrintJob(QPrinter& printer, int lineWidth) : printer_(printer), lineWidth_(lineWidth) {}
+    // The canvas sets up the painter, so it comes after the painter has begun.
+    bool Begin() {
+        if (!painter_.begin(&printer_)) return false;
+        const QRect page = printer_.pageLayout().paintRectPixels(printer_.resolution());
+        canvas_ = std::make_unique<QtCanvas>(painter_, page.width(), page.height(),
+                                             printer_.resolution() / 1440.0, lineWidth_);
+        return true;
+    }
+    Canvas& Page() override { return *canvas_; }
+    void NewPage() override { printer_.newPage(); }
+    bool Finish() override { return painter_.end(); }
+
+  private:
+    QPrinter& printer_;
+    int lineWidth_;
+    QPainter painter_;
+    std::unique_ptr<QtCanvas> canvas_;
+};
+
+}  // namespace
+
+std::unique_ptr<PrintJob> QtUi::StartPrint(const PrintOptions& options) {
+    if (!printer_) return nullptr;
+    if (printer_->outputFormat() == QPrinter::PdfFormat) {
+        // No printer on this system: the pages go into a PDF file the user names.
         FileDialogRequest r;
         r.save = true;
-        r.title = "Skriv ut NC kod";
+        r.title = "Skriv ut";
         r.filter = "PDF (*.pdf)|*.pdf";
         r.defaultExtension = "pdf";
-        r.initialFolder = program_ ? program_->settings.NCpath : std::string();
+        r.initialFolder = program_ ? program_->settings.GEOpath : std::string();
         r.confirmOverwrite = true;
         FileDialogResult f = FileDialog(r);
-        if (!f.chosen) return false;
-        pdf = Q(f.path);
+        if (!f.chosen) return nullptr;
+        printer_->setOutputFileName(Q(f.path));
     }
-    if (!PrintMonospaced(FromCrLf(text), pdf)) throw VtError(kErrDeviceIO);
-    return true;
+    auto job = std::make_unique<QtPrintJob>(*printer_, options.lineWidth);
+    if (!job->Begin()) throw VtError(kErrDeviceIO);
+    return job;
 }
 
 void QtUi::PumpEvents() {

@@ -2,7 +2,9 @@
 #pragma once
 
 #include <QPointer>
+#include <QPrinter>
 #include <QWidget>
+#include <memory>
 
 #include "app/ui.h"
 
@@ -17,7 +19,7 @@ class FrmMain;
 class QtUi : public Ui {
   public:
     void SetMainWindow(FrmMain* w);
-    void SetProgram(const Program* p) { program_ = p; }
+    void SetProgram(Program* p) { program_ = p; }
 
     MsgAnswer MessageBox(const std::string& text, const std::string& title, MsgButtons buttons,
                          MsgIcon icon) override;
@@ -32,11 +34,14 @@ class QtUi : public Ui {
     void MovePointerBy(int dx, int dy) override;
     int ChooseMachine(const std::vector<std::string>& names, int current) override;
     void SetClipboard(const std::string& text) override;
-    bool PrintText(const std::string& text) override;
+    bool ShowSettings(SettingsDialog& dialog) override;
+    bool ShowPrintDialog(PrintMode mode, PrintOptions& options) override;
+    std::unique_ptr<PrintJob> StartPrint(const PrintOptions& options) override;
 
   private:
     QPointer<FrmMain> main_;
-    const Program* program_ = nullptr;
+    Program* program_ = nullptr;
+    std::unique_ptr<QPrinter> printer_;  // the printer frm_print set up
 };
 
 }  // namespace vt::gui

@@ -56,8 +56,9 @@ TEST_P(BatchScript, OutputMatches) {
     const std::string name = GetParam();
     const fs::path dir = VT_BATCH_DIR;
     vt::test::TempDir home;
-    fs::copy(VT_POST_DIR,
-             home.File("POST"));  // the shipped machines, as in the build's program folder
+    // The shipped machines and the example plug-in, as in the build's program folder.
+    fs::copy(VT_POST_DIR, home.File("POST"));
+    fs::copy(VT_PLUGIN_DIR, home.File("plugins"));
     if (fs::exists(dir / (name + ".home")))
         fs::copy(dir / (name + ".home"), home.Path(), fs::copy_options::recursive);
     const std::string outFile = home.File("stdout.txt"), errFile = home.File("stderr.txt");

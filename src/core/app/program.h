@@ -15,6 +15,7 @@
 #include "model/drawing.h"
 #include "nc/machines.h"
 #include "nc/toolpath.h"
+#include "plugins/plugins.h"
 #include "view/overlay.h"
 #include "view/view_state.h"
 
@@ -53,6 +54,8 @@ class Program {
     bool closing = false;
     int infoFlashTicks = 0;  // tmr_info's count
     bool paintAbort = false;
+
+    PluginSet plugins;  // last: unloaded first, while the rest of the program still exists
 };
 
 }  // namespace vt

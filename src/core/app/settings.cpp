@@ -9,6 +9,7 @@
 #include "app/ini_file.h"
 #include "app/program.h"
 #include "app/program_folder.h"
+#include "app/text_file.h"
 
 namespace vt {
 
@@ -133,6 +134,35 @@ void Sanitize(ProgramSettings& s, const ProgramSettings& d) {
 
 }  // namespace
 
+void SetSettingText(ProgramSettings& s, const ProgramSettings& def, const SettingKey& k,
+                    const std::string& text) {
+    std::visit(
+        [&](auto field) {
+            using T = std::remove_reference_t<decltype(s.*field)>;
+            const T& d = def.*field;
+            if constexpr (std::is_same_v<T, std::string>) {
+                s.*field = text;
+            } else if constexpr (std::is_same_v<T, bool>) {
+                s.*field = IniTextToBool(text, d);
+            } else if constexpr (std::is_same_v<T, int16_t>) {
+                int32_t v = IniTextToLong(text, d);
+                s.*field = (v < -32768 || v > 32767) ? d : static_cast<int16_t>(v);
+            } else {
+                s.*field = IniTextToLong(text, d);
+            }
+        },
+        k.field);
+}
+
+bool SetSettingByName(ProgramSettings& s, const std::string& key, const std::string& text) {
+    for (const auto& k : SettingsKeys()) {
+        if (!EqualsNoCase(k.key, key)) continue;
+        SetSettingText(s, s, k, text);
+        return true;
+    }
+    return false;
+}
+
 void LoadSettings(Program& p) {
     p.errorTrail.Push("LoadSettings()");
     const ProgramSettings def = DefaultSettings(p.paths.folder);
@@ -140,22 +170,9 @@ void LoadSettings(Program& p) {
     IniDocument doc = IniDocument::Load(p.paths.SettingsFile());
     p.errorTrail.Push("INIReadString");
     for (const auto& k : SettingsKeys()) {
-        std::visit(
-            [&](auto field) {
-                using T = std::remove_reference_t<decltype(s.*field)>;
-                const T& d = def.*field;
-                if constexpr (std::is_same_v<T, std::string>) {
-                    s.*field = ReadString(doc, kSection, k.key, d);
-                } else if constexpr (std::is_same_v<T, bool>) {
-                    s.*field = IniTextToBool(ReadString(doc, kSection, k.key, ""), d);
-                } else if constexpr (std::is_same_v<T, int16_t>) {
-                    int32_t v = IniTextToLong(ReadString(doc, kSection, k.key, ""), d);
-                    s.*field = (v < -32768 || v > 32767) ? d : static_cast<int16_t>(v);
-                } else {
-                    s.*field = IniTextToLong(ReadString(doc, kSection, k.key, ""), d);
-                }
-            },
-            k.field);
+        std::string fallback;  // a missing string keeps its default; other types parse ""
+        if (auto f = std::get_if<std::string ProgramSettings::*>(&k.field)) fallback = def.**f;
+        SetSettingText(s, def, k, ReadString(doc, kSection, k.key, fallback));
     }
     Sanitize(s, def);
     s.IntersecMore = 0;

@@ -79,6 +79,11 @@ struct SettingKey {
 };
 // In the order the file is read.
 const std::vector<SettingKey>& SettingsKeys();
+// One key's value from its text as the file holds it; unusable text gives the default's value.
+void SetSettingText(ProgramSettings& s, const ProgramSettings& def, const SettingKey& k,
+                    const std::string& text);
+// The same by key name (any letter case); false for an unknown key.
+bool SetSettingByName(ProgramSettings& s, const std::string& key, const std::string& text);
 // In the order closing writes them.
 const std::vector<const char*>& SettingsSaveOrder();
 

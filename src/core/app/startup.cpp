@@ -9,6 +9,7 @@
 #include "files/file_commands.h"
 #include "model/snap_points.h"
 #include "nc/machines.h"
+#include "plugins/plugins.h"
 
 namespace vt {
 
@@ -61,6 +62,7 @@ void MainWindowLoad(Program& p, const std::string& commandLineFile) {
         PreselectMachine(p);
         ApplyStartupUiState(p);
         OpenAtStart(p, commandLineFile);
+        LoadPlugins(p);
     });
     p.ui.StateChanged();
 }

@@ -2,8 +2,12 @@
 // runner and the tests each implement it.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <vector>
+
+#include "app/settings_dialog.h"
+#include "view/printing.h"
 
 namespace vt {
 
@@ -79,8 +83,14 @@ class Ui {
     // Replaces the clipboard's content with the text.
     virtual void SetClipboard(const std::string& text) {}
 
-    // Prints monospaced text; false when the user cancelled or printing failed (already reported).
-    virtual bool PrintText(const std::string& text) { return false; }
+    // frm_Settings: true when closed with OK (the copy then holds the new settings).
+    virtual bool ShowSettings(SettingsDialog& dialog) { return false; }
+
+    // frm_print: true when confirmed, with the options the user chose.
+    virtual bool ShowPrintDialog(PrintMode mode, PrintOptions& options) { return false; }
+    // A print job on the printer the dialog chose; null when none was started (a cancelled file
+    // name, or a failure the Ui has reported).
+    virtual std::unique_ptr<PrintJob> StartPrint(const PrintOptions& options) { return nullptr; }
 };
 
 }  // namespace vt

@@ -38,6 +38,11 @@ enum class SurfaceCursor : int {
     PickLine = 104,
 };
 
+// A plug-in's menu entry: the category's menu array, "caption*", and the tag "p.c".
+struct PluginMenuEntry {
+    std::string menu, caption, tag;
+};
+
 struct UiState {
     std::string caption;
     std::string versionLabel;
@@ -60,6 +65,7 @@ struct UiState {
     std::string ncStatusText;             // its status display
     std::vector<std::string> ncMachines;  // combo_Maskin and the mnuNCMachines entries
     int ncMachineIndex = -1;              // selected box entry and checked menu entry; -1 none
+    std::vector<PluginMenuEntry> pluginMenus;
 
     MenuItemState& Menu(const std::string& name) { return menus[name]; }
     bool Checked(const std::string& name) const {

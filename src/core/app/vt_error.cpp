@@ -38,6 +38,8 @@ std::string ErrorDescription(int number) {
             return "Path/File access error";
         case kErrPathNotFound:
             return "Path not found";
+        case kErrAutomation:
+            return "Automation error";
         default:
             return "Application-defined or object-defined error";
     }

@@ -22,6 +22,7 @@ enum ErrNo : int {
     kErrPermissionDenied = 70,
     kErrPathFileAccess = 75,
     kErrPathNotFound = 76,
+    kErrAutomation = 440,
 };
 
 // The standard description of a classic error number ("Overflow" for 6).
@@ -39,6 +40,10 @@ class VtError : public std::runtime_error {
     int number_;
     std::string description_;
 };
+
+// Not an error: unwinds to whoever runs the program (the batch runner) without being reported on
+// the way, also through a plug-in's call.
+struct StopRequest {};
 
 // The error of a failed file operation, from the system's errno.
 VtError FileError(int err, const std::string& detail);

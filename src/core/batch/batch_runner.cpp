@@ -20,6 +20,7 @@
 #include "commands/keys.h"
 #include "commands/menu_commands.h"
 #include "commands/value_input.h"
+#include "plugins/plugins.h"
 #include "view/mouse.h"
 #include "view/null_canvas.h"
 #include "view/renderer.h"
@@ -68,7 +69,8 @@ std::string BatchNumber(double v) {
 namespace {
 
 // Leaves the runner without passing through the program's error boundaries.
-struct ScriptStop {
+struct ScriptStop : StopRequest {
+    ScriptStop(int s, int l, std::string r) : status(s), line(l), reason(std::move(r)) {}
     int status;
     int line;
     std::string reason;
@@ -101,8 +103,11 @@ class BatchUi : public Ui {
     void EndProgram() override;
     void Refresh() override;
     int ChooseMachine(const std::vector<std::string>& names, int current) override;
+    bool ShowSettings(SettingsDialog& dialog) override;
+    void PumpEvents() override;
     void SetClipboard(const std::string& text) override;
-    bool PrintText(const std::string& text) override;
+    bool ShowPrintDialog(PrintMode mode, PrintOptions& options) override;
+    std::unique_ptr<PrintJob> StartPrint(const PrintOptions& options) override;
     Program* program = nullptr;
 
   private:
@@ -146,6 +151,8 @@ class Runner {
     }
 
     void Run(Program& p);
+    // Runs the next command; false at the end of the script.
+    bool Step(Program& p);
 
   private:
     void Execute(Program& p, const std::vector<std::string>& w);
@@ -214,6 +221,25 @@ FileDialogResult BatchUi::FileDialog(const FileDialogRequest&) {
     return f;
 }
 
+// "settings [Key=Value ...]" presses OK after setting the keys; "cancel" cancels.
+bool BatchUi::ShowSettings(SettingsDialog& d) {
+    std::vector<std::string> w = r_.Answer({"settings", "cancel"}, "settings dialog");
+    if (w[0] == "cancel") return false;
+    for (std::size_t i = 1; i < w.size(); ++i) {
+        const std::size_t eq = w[i].find('=');
+        if (eq == std::string::npos ||
+            !SetSettingByName(d.copy, w[i].substr(0, eq), w[i].substr(eq + 1)))
+            r_.Fail("settings takes Key=Value with the keys of the settings file, not " + w[i]);
+    }
+    return true;
+}
+
+// While the program waits (a plug-in's pick) the script goes on with its next command.
+void BatchUi::PumpEvents() {
+    if (!r_.Step(*program) && !program->closing)
+        r_.Fail("the script ended while the program waits for a pick");
+}
+
 int BatchUi::ChooseMachine(const std::vector<std::string>& names, int) {
     std::vector<std::string> w = r_.Answer({"machine", "cancel"}, "machine chooser");
     if (w[0] == "cancel") return -1;
@@ -230,12 +256,98 @@ void BatchUi::SetClipboard(const std::string& text) {
     r_.Out() << "END\n";
 }
 
-bool BatchUi::PrintText(const std::string& text) {
-    r_.Out() << "PRINT\n";
-    for (auto l : SplitLines(text))
-        r_.Out() << l << "\n";
-    r_.Out() << "END\n";
+// "print [word ...]" confirms; the words clear check boxes (nopoints, nolines, nocircles,
+// noendpoints, nointersections, nonc, nocolour) or set the line width (width N).
+bool BatchUi::ShowPrintDialog(PrintMode mode, PrintOptions& o) {
+    std::vector<std::string> w = r_.Answer({"print", "cancel"}, "print dialog");
+    if (w[0] == "cancel") return false;
+    const std::pair<const char*, bool PrintOptions::*> flags[] = {
+        {"nopoints", &PrintOptions::points},
+        {"nolines", &PrintOptions::lines},
+        {"nocircles", &PrintOptions::circles},
+        {"noendpoints", &PrintOptions::endpoints},
+        {"nointersections", &PrintOptions::intersections},
+        {"nonc", &PrintOptions::toolPath},
+        {"nocolour", &PrintOptions::colour},
+    };
+    for (std::size_t i = 1; i < w.size(); ++i) {
+        bool known = false;
+        for (const auto& [word, flag] : flags)
+            if (w[i] == word) {
+                o.*flag = false;
+                known = true;
+            }
+        if (w[i] == "width" && i + 1 < w.size()) {
+            o.lineWidth = std::atoi(w[++i].c_str());
+            known = true;
+        }
+        if (!known)
+            r_.Fail(
+                "print takes nopoints, nolines, nocircles, noendpoints, nointersections, nonc, "
+                "nocolour or width N");
+    }
+    r_.Out() << "PRINT " << (mode == PrintMode::Drawing ? "drawing" : "nc") << "\n";
     return true;
+}
+
+namespace {
+
+// A page that writes what is drawn on it, one line per call, with numbers rounded for reading.
+class BatchPage : public Canvas {
+  public:
+    explicit BatchPage(std::ostream& out) : out_(out) {}
+    int Width() const override { return 4760; }  // A4 at 600 dpi
+    int Height() const override { return 6814; }
+    bool IsPrinter() const override { return true; }
+    double PixelsPerTwip() const override { return 600.0 / 1440.0; }
+    void Clear(Colour) override {}
+    void SetPen(Colour c, int, PenStyle) override { colour_ = c; }
+    void SetXor(bool) override {}
+    void Line(double x1, double y1, double x2, double y2) override {
+        Out("line", {x1, y1, x2, y2});
+    }
+    void Ellipse(double l, double t, double r, double b) override { Out("ellipse", {l, t, r, b}); }
+    void Arc(double cx, double cy, double r, double s, double e) override {
+        Out("arc", {cx, cy, r, s, e});
+    }
+    void Rect(double x1, double y1, double x2, double y2) override {
+        Out("rect", {x1, y1, x2, y2});
+    }
+    void Text(double x, double y, const std::string& t, const TextFont& f) override {
+        Out("text", {x, y});
+        out_ << "  " << t << " | " << f.family << " " << BatchNumber(f.points) << "\n";
+    }
+
+  private:
+    void Out(const char* op, std::initializer_list<double> v) {
+        out_ << "  " << op;
+        for (double d : v)
+            out_ << " " << BatchNumber(std::round(d * 100) / 100);
+        out_ << " colour " << colour_ << "\n";
+    }
+    std::ostream& out_;
+    Colour colour_ = 0;
+};
+
+class BatchJob : public PrintJob {
+  public:
+    explicit BatchJob(std::ostream& out) : out_(out), page_(out) { out_ << "PAGE\n"; }
+    Canvas& Page() override { return page_; }
+    void NewPage() override { out_ << "PAGE\n"; }
+    bool Finish() override {
+        out_ << "END\n";
+        return true;
+    }
+
+  private:
+    std::ostream& out_;
+    BatchPage page_;
+};
+
+}  // namespace
+
+std::unique_ptr<PrintJob> BatchUi::StartPrint(const PrintOptions&) {
+    return std::make_unique<BatchJob>(r_.Out());
 }
 
 void BatchUi::EndProgram() {
@@ -331,13 +443,16 @@ void Runner::Execute(Program& p, const std::vector<std::string>& w) {
     } else if (c == "dump") {
         needs(1);
         Dump(p, w[1]);
+    } else if (c == "plugin") {
+        needs(1);
+        RunPluginCommand(p, w[1]);
     } else if (c == "echo") {
         std::string text;
         for (std::size_t i = 1; i < w.size(); ++i)
             text += (i > 1 ? " " : "") + w[i];
         out_ << text << "\n";
     } else if (c == "value" || c == "text" || c == "g2" || c == "g3" || c == "cancel" ||
-               c == "answer" || c == "file" || c == "machine") {
+               c == "answer" || c == "file" || c == "machine" || c == "settings" || c == "print") {
         Fail("\"" + c + "\" answers a dialog, but no dialog is open");
     } else {
         int arg = w.size() > 1 ? static_cast<int>(Number(w[1])) : 0;
@@ -410,20 +525,28 @@ void Runner::Dump(Program& p, const std::string& what) {
         known = true;
         lines("NC", p.uiState.ncCodeText);
     }
-    if (!known) Fail("dump takes objects, points, toolpath, state, analys, nc or all");
+    if (what == "plugins") {
+        known = true;
+        out_ << "PLUGINS " << p.plugins.items.size() << "\n";
+        for (const PluginMenuEntry& e : p.uiState.pluginMenus)
+            out_ << e.menu << " " << e.tag << " " << e.caption << "\n";
+    }
+    if (!known) Fail("dump takes objects, points, toolpath, state, analys, nc, plugins or all");
+}
+
+bool Runner::Step(Program& p) {
+    std::vector<std::string> w;
+    if (!Next(w)) return false;
+    if (w[0] == "quit") {
+        if (!MainWindowQueryUnload(p)) MainWindowUnload(p, nullptr, false);
+        return true;
+    }
+    Execute(p, w);
+    return true;
 }
 
 void Runner::Run(Program& p) {
-    std::vector<std::string> w;
-    while (Next(w)) {
-        if (w[0] == "quit") {
-            if (!MainWindowQueryUnload(p)) {
-                MainWindowUnload(p, nullptr, false);
-                return;
-            }
-            continue;
-        }
-        Execute(p, w);
+    while (!p.closing && Step(p)) {
     }
 }
 

@@ -4,6 +4,7 @@
 #include <map>
 
 #include "app/program.h"
+#include "app/settings_dialog.h"
 #include "commands/analysis.h"
 #include "commands/command_reset.h"
 #include "commands/mode_table.h"
@@ -14,6 +15,7 @@
 #include "nc/machines.h"
 #include "nc/nc_window.h"
 #include "nc/toolpath_ops.h"
+#include "view/printing.h"
 #include "view/view.h"
 
 namespace vt {
@@ -58,6 +60,8 @@ const std::map<std::string, Handler>& Handlers() {
                  p.ui.StateChanged();
              }},
             {"mnuIntersecMore", [](Program& p, int) { ToggleSnapSwitch(p, "mnuIntersecMore"); }},
+            {"mnuPrint", [](Program& p, int) { mnuPrint_Click(p); }},
+            {"mnuSettings", [](Program& p, int) { mnuSettings_Click(p); }},
             {"mnuNCIncAbs", [](Program& p, int) { mnuNCIncAbs_Click(p); }},
             {"mnuNCundolast", [](Program& p, int) { mnuNCundolast_Click(p); }},
             {"mnuNCClearAll", [](Program& p, int) { mnuNCClearAll_Click(p); }},

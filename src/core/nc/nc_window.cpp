@@ -7,6 +7,7 @@
 #include "app/program.h"
 #include "app/text_file.h"
 #include "nc/nc_code.h"
+#include "view/printing.h"
 
 namespace vt {
 
@@ -44,7 +45,7 @@ void mnuNCVisaNC_Click(Program& p) {
 
 void mnuSkirvNCkod_Click(Program& p) {
     ShowWindow(p);
-    Guarded(p, "mnuSkirvNCkod()", [&] { p.ui.PrintText(p.uiState.ncCodeText); });
+    PrintNcCode(p);
 }
 
 void mnuSparaNCkod_Click(Program& p) {

@@ -40,6 +40,10 @@ class Canvas {
     virtual void Rect(double x1, double y1, double x2, double y2) = 0;
     // Text with its top-left corner at (x, y).
     virtual void Text(double x, double y, const std::string& text, const TextFont& font) = 0;
+    // The distance from one line of text to the next.
+    virtual double LineHeight(const TextFont& font) const {
+        return font.points * 20 * 1.2 * PixelsPerTwip();
+    }
 };
 
 }  // namespace vt

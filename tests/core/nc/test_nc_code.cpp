@@ -211,9 +211,14 @@ TEST_F(NcTest, SaveCopyPrintAndTheOperationsList) {
     p.uiState.ncCodeText = "edited";
     RunMenu(p, "cmdClipboard");
     EXPECT_EQ(ui.clipboard, "edited");
+    ui.printAnswers.push_back(PrintOptions{});
     RunMenu(p, "mnuSkirvNCkod");
-    ASSERT_EQ(ui.printed.size(), 1u);
-    EXPECT_EQ(ui.printed[0], saved.substr(0, saved.size() - 2));  // generated again first
+    ASSERT_EQ(ui.printModes, std::vector<PrintMode>{PrintMode::NcCode});
+    // Generated again first, one text line per program line.
+    const auto pages = ui.PrintedText();
+    ASSERT_EQ(pages.size(), 1u);
+    EXPECT_EQ(pages[0].front(), "0 BEGIN PGM 1234 MM");
+    EXPECT_EQ(pages[0].size(), 3u);
 }
 
 TEST_F(NcTest, PathChangesRegenerateOnlyWhileTheWindowIsShown) {
