@@ -140,6 +140,7 @@ constexpr std::pair<int, std::string_view> kBuiltinTexts[] = {
     {2156, " - Cirkulär Helt varv. Välj riktning"},
     {2300,
      "Okänd filtyp. Kontrollera att filen du försöker öppna är en fil som Veltrum32 stödjer."},
+    {2310, "Filen är en binär DXF-fil. Spara den som ASCII-DXF och försök igen."},
     {2400, "Postprocessorn (vtengine) saknas i programmappen."},
     {2401, "Postprocessorn avbröts efter 30 sekunder."},
     {2402, "Postprocessorn misslyckades:"},

@@ -1,13 +1,18 @@
-// The DXF reader: group-code/value pairs, one parser per entity kind.
+// The DXF reader: group-code/value pairs read section by section; entities become drawing objects
+// through the plane transform of the block they are placed with.
 #include "files/dxf_reader.h"
 
+#include <algorithm>
 #include <cmath>
+#include <map>
+#include <memory>
 #include <vector>
 
 #include "app/error_report.h"
 #include "app/program.h"
 #include "app/text_file.h"
 #include "app/version.h"
+#include "files/dxf_geometry.h"
 #include "files/fields.h"
 #include "geometry/primitives.h"
 #include "model/drawing_ops.h"
@@ -17,24 +22,68 @@ namespace vt {
 
 namespace {
 
-constexpr double kMissing = -9999999;
+using dxf::Pt;
+using dxf::Xform;
 
-// The lines of the file and where reading stands.
-class DxfCursor {
+constexpr double kPi = 3.14159265358979323846;
+constexpr double kChordTolerance =
+    0.01;  // largest distance of a chord from the curve it stands for
+constexpr int kMaxNesting = 16;
+
+struct Group {
+    int code = 0;
+    std::string value;
+};
+
+struct Entity {
+    std::string name;  // upper case
+    std::size_t line = 0;
+    std::vector<Group> groups;
+
+    bool Has(int code) const {
+        for (const Group& g : groups)
+            if (g.code == code) return true;
+        return false;
+    }
+    double Num(int code, double def) const {
+        for (const Group& g : groups)
+            if (g.code == code) return FieldNumber(g.value);
+        return def;
+    }
+    std::string Text(int code) const {
+        for (const Group& g : groups)
+            if (g.code == code) return g.value;
+        return {};
+    }
+};
+
+// Text values (names, strings) keep their blanks; numbers and names of entities do not.
+bool IsTextCode(int code) {
+    return (code >= 1 && code <= 9) || code == 100 || code == 102 || code == 999 ||
+           (code >= 300 && code <= 369) || (code >= 390 && code <= 399) ||
+           (code >= 410 && code <= 419) || (code >= 430 && code <= 439) ||
+           (code >= 470 && code <= 481) || (code >= 1000 && code <= 1009);
+}
+
+// The file's lines read as code/value pairs.
+class PairReader {
   public:
-    explicit DxfCursor(std::vector<std::string> lines) : lines_(std::move(lines)) {}
+    explicit PairReader(std::vector<std::string> lines) : lines_(std::move(lines)) {}
     bool AtEnd() const { return at_ >= lines_.size(); }
     std::size_t Line() const { return at_; }  // 1-based number of the line read last
-    const std::string& Next() {
+    const std::string& NextLine() {
         if (AtEnd()) throw VtError(kErrInputPastEnd);
         return lines_[at_++];
     }
-    // A group-code line as an integer.
     int Code() {
-        std::string_view t = Trim(Next(), " \t");
+        std::string_view t = Trim(NextLine(), " \t");
         double v = FieldNumber(t);
-        if (t.empty() || v != std::floor(v)) throw VtError(kErrTypeMismatch);
+        if (t.empty() || v != std::floor(v) || std::fabs(v) > 1e6) throw VtError(kErrTypeMismatch);
         return static_cast<int>(v);
+    }
+    std::string Value(int code) {
+        const std::string& v = NextLine();
+        return IsTextCode(code) && code != 0 ? v : std::string(Trim(v, " \t"));
     }
 
   private:
@@ -42,107 +91,407 @@ class DxfCursor {
     std::size_t at_ = 0;
 };
 
-// Reads the groups of one entity up to and including the next code 0, handing each (code, value)
-// to `take`.
-template <class Take>
-void ReadGroups(Program& p, DxfCursor& c, const char* routine, Take&& take) {
-    p.errorTrail.Push(routine);
-    for (;;) {
-        int code = c.Code();
-        if (code == 0) return;
-        take(code, c.Next());
+// Where entities come from: the ENTITIES section as it is read, or a block's stored entities.
+class EntitySource {
+  public:
+    virtual ~EntitySource() = default;
+    virtual bool Next(Entity& e) = 0;
+    // The name of the entity Next would give; empty at the end.
+    virtual std::string PeekName() const = 0;
+};
+
+// The parser a kind's groups are read by, for the error report.
+const char* RoutineOf(const std::string& name) {
+    static const std::map<std::string, const char*> routines = {
+        {"POINT", "GetVertex()"},      {"VERTEX", "GetVertex()"},
+        {"LINE", "GetLine()"},         {"ARC", "GetCirle()"},
+        {"CIRCLE", "GetCirle()"},      {"ELLIPSE", "GetEllipse()"},
+        {"POLYLINE", "GetPolyLine()"}, {"LWPOLYLINE", "GetLwPolyLine()"},
+        {"SPLINE", "GetSpline()"},     {"INSERT", "GetInsert()"},
+        {"BLOCK", "GetBlock()"},
+    };
+    auto it = routines.find(name);
+    return it == routines.end() ? "GetEntity()" : it->second;
+}
+
+std::string EntityName(const std::string& value) {
+    return ToUpperAscii(Trim(value, " \t"));
+}
+
+// Reads one entity's groups up to the next code 0, whose value names the entity after it.
+class FileSource : public EntitySource {
+  public:
+    FileSource(Program& p, PairReader& r, std::string first, std::size_t line)
+        : p_(p), r_(r), pending_(EntityName(first)), line_(line), has_(true) {}
+    bool Next(Entity& e) override {
+        if (!has_) return false;
+        e = Entity{pending_, line_, {}};
+        has_ = false;
+        p_.errorTrail.Push(RoutineOf(e.name));
+        if (e.name == "EOF" || e.name == "ENDSEC") return true;
+        while (!r_.AtEnd()) {
+            int code = r_.Code();
+            if (code == 0) {
+                pending_ = EntityName(r_.NextLine());
+                line_ = r_.Line();
+                has_ = true;
+                return true;
+            }
+            e.groups.push_back({code, r_.Value(code)});
+        }
+        return true;
+    }
+    std::string PeekName() const override { return has_ ? pending_ : std::string(); }
+
+  private:
+    Program& p_;
+    PairReader& r_;
+    std::string pending_;
+    std::size_t line_;
+    bool has_;
+};
+
+class BlockSource : public EntitySource {
+  public:
+    explicit BlockSource(const std::vector<Entity>& entities) : entities_(entities) {}
+    bool Next(Entity& e) override {
+        if (at_ >= entities_.size()) return false;
+        e = entities_[at_++];
+        return true;
+    }
+    std::string PeekName() const override {
+        return at_ < entities_.size() ? entities_[at_].name : std::string();
+    }
+
+  private:
+    const std::vector<Entity>& entities_;
+    std::size_t at_ = 0;
+};
+
+struct Block {
+    Pt base;
+    std::vector<Entity> entities;
+};
+
+// Everything one import needs: the program, the blocks, the counters and the log.
+class Importer {
+  public:
+    explicit Importer(Program& p) : p_(p) {}
+
+    int importCount = 0, unknownCount = 0;
+    std::string log;
+    std::map<std::string, Block> blocks;
+
+    // Imports entities until the source ends, ENDSEC, or EOF (true when EOF was met).
+    bool Entities(EntitySource& src, const Xform& t, int depth,
+                  std::vector<std::string>& inserting) {
+        Entity e;
+        while (src.Next(e)) {
+            if (e.name == "EOF") return true;
+            if (e.name == "ENDSEC") return false;
+            const bool paper = e.Num(67, 0) == 1;
+            if (e.name == "POLYLINE") {
+                Polyline(src, e, t, paper);
+            } else if (paper) {
+                Note(e, "pappersrymd");
+            } else if (e.name == "INSERT") {
+                Insert(e, t, depth, inserting);
+            } else {
+                Simple(e, t);
+            }
+        }
+        return false;
+    }
+
+  private:
+    void Note(const Entity& e, const std::string& what) {
+        log += e.name + "(" + std::to_string(e.line) + ")" + (what.empty() ? "" : ": " + what) +
+               "\r\n";
+    }
+    void Approximated(const Entity& e, std::size_t segments) {
+        Note(e, std::to_string(segments) + " linjer");
+    }
+
+    // The entity's own plane (extrusion 210/220/230) at its height.
+    static Xform Ocs(const Entity& e, double z) {
+        if (!e.Has(210) && !e.Has(220) && !e.Has(230)) return {};
+        return dxf::OcsToWorld(e.Num(210, 0), e.Num(220, 0), e.Num(230, 1), z);
+    }
+
+    void Line(Pt a, Pt b, const Xform& t) {
+        a = t(a);
+        b = t(b);
+        AddLine(p_, a.x, a.y, b.x, b.y, false, true, false);
+    }
+
+    // A point chain; true when at least one line was added.
+    std::size_t Chain(const std::vector<Pt>& pts, const Xform& t) {
+        for (std::size_t i = 1; i < pts.size(); ++i)
+            Line(pts[i - 1], pts[i], t);
+        return pts.size() > 1 ? pts.size() - 1 : 0;
+    }
+
+    // A circle or arc through the transform: a circle object when the transform keeps it round,
+    // else lines. Returns the number of lines it took (0 for a circle object).
+    std::size_t Circle(dxf::Arc arc, const Xform& t, bool& added) {
+        double scale = 1;
+        added = false;
+        if (t.Similarity(scale)) {
+            dxf::Arc m = dxf::MapArc(arc, t, scale);
+            double r = m.r;
+            const bool fits = std::fabs(r) <= kCoordLimit && std::fabs(m.centre.x) <= kCoordLimit &&
+                              std::fabs(m.centre.y) <= kCoordLimit;
+            // One message for the file, not one for each circle it cannot hold.
+            if (!fits && circleRefused_) return 0;
+            if (!AddArc(p_, m.centre.x, m.centre.y, m.a1, m.a2, r, false, true, false)) {
+                circleRefused_ = true;
+                return 0;
+            }
+            added = true;
+            return 0;
+        }
+        double a1 = arc.a1, a2 = arc.a2;
+        if (a1 == 0 && a2 == 0) a2 = 2 * kPi;
+        if (a2 <= a1) a2 += 2 * kPi;
+        added = true;
+        return Chain(dxf::EllipsePoints(arc.centre, {arc.r, 0}, {0, arc.r}, a1, a2, kPi / 18), t);
+    }
+
+    void Simple(const Entity& e, const Xform& t) {
+        const std::string& n = e.name;
+        if (n == "POINT" || n == "VERTEX") {
+            Pt q = t({e.Num(10, 0), e.Num(20, 0)});
+            AddRitPoint(p_, q.x, q.y, false, true, false);
+            ++importCount;
+        } else if (n == "LINE") {
+            if (!e.Has(10) || !e.Has(20) || !e.Has(11) || !e.Has(21)) return;
+            Line({e.Num(10, 0), e.Num(20, 0)}, {e.Num(11, 0), e.Num(21, 0)}, t);
+            ++importCount;
+        } else if (n == "ARC" || n == "CIRCLE") {
+            if (!e.Has(10) || !e.Has(20) || !e.Has(40)) return;
+            dxf::Arc arc{{e.Num(10, 0), e.Num(20, 0)}, e.Num(40, 0), 0, 0};
+            if (n == "ARC") {
+                arc.a1 = e.Num(50, 0) * 3.14159265358979 / 180;
+                arc.a2 = e.Num(51, 0) * 3.14159265358979 / 180;
+            }
+            bool added = false;
+            const std::size_t lines = Circle(arc, t.After(Ocs(e, e.Num(30, 0))), added);
+            if (added) ++importCount;
+            if (lines > 0) Approximated(e, lines);
+        } else if (n == "ELLIPSE") {
+            Ellipse(e, t);
+        } else if (n == "LWPOLYLINE") {
+            LwPolyline(e, t);
+        } else if (n == "SPLINE") {
+            Spline(e, t);
+        } else {
+            Note(e, "");
+            ++unknownCount;
+        }
+    }
+
+    void Ellipse(const Entity& e, const Xform& t) {
+        if (!e.Has(10) || !e.Has(20)) return;
+        const Pt c{e.Num(10, 0), e.Num(20, 0)}, major{e.Num(11, 0), e.Num(21, 0)};
+        const double ratio = e.Num(40, 0);
+        double t0 = e.Num(41, 0), t1 = e.Num(42, 2 * kPi);
+        const bool whole = std::fabs(std::fabs(t1 - t0) - 2 * kPi) < 1e-9 || (t0 == 0 && t1 == 0);
+        const double nz = e.Num(230, 1);
+        if (whole && t.Identity() && nz > 0) {
+            // The whole ellipse, as the drawing builds it.
+            LineMeasure m = LineLen(c.x, c.y, c.x + major.x, c.y + major.y);
+            AddEllipse(p_, c.x, c.y, ratio * m.Length, m.Length, m.AngleDeg, false, true, false);
+            ++importCount;
+            return;
+        }
+        // The minor axis turns with the extrusion: n × major, scaled by the ratio.
+        const double sign = nz < 0 ? -1 : 1;
+        const Pt minor{-sign * major.y * ratio, sign * major.x * ratio};
+        if (whole) {
+            t0 = 0;
+            t1 = 2 * kPi;
+        }
+        while (t1 <= t0)
+            t1 += 2 * kPi;
+        const std::size_t lines = Chain(dxf::EllipsePoints(c, major, minor, t0, t1, kPi / 18), t);
+        ++importCount;
+        if (!whole || !t.Identity()) Approximated(e, lines);
+    }
+
+    struct Vertex {
+        Pt p;
+        double bulge = 0;
+    };
+
+    // Segments of a polyline; bulged ones as arcs. Returns the number of lines of approximated
+    // arcs.
+    std::size_t Segments(const std::vector<Vertex>& v, bool closed, const Xform& t) {
+        std::size_t approx = 0;
+        const std::size_t n = v.size();
+        const std::size_t segments = closed && n > 2 ? n : n - 1;
+        for (std::size_t i = 0; n > 1 && i < segments; ++i) {
+            const Vertex& a = v[i];
+            const Vertex& b = v[(i + 1) % n];
+            if (a.bulge == 0 || !std::isfinite(a.bulge) || (a.p.x == b.p.x && a.p.y == b.p.y)) {
+                // The closing line runs from the first vertex to the last, as it always has.
+                if (a.p.x != b.p.x || a.p.y != b.p.y)
+                    i + 1 == n ? Line(b.p, a.p, t) : Line(a.p, b.p, t);
+                continue;
+            }
+            bool added = false;
+            approx += Circle(dxf::BulgeArc(a.p, b.p, a.bulge), t, added);
+        }
+        return approx;
+    }
+
+    void LwPolyline(const Entity& e, const Xform& t) {
+        std::vector<Vertex> v;
+        for (const Group& g : e.groups) {
+            if (g.code == 10) v.push_back({{FieldNumber(g.value), 0}, 0});
+            if (v.empty()) continue;
+            if (g.code == 20) v.back().p.y = FieldNumber(g.value);
+            if (g.code == 42) v.back().bulge = FieldNumber(g.value);
+        }
+        if (v.empty()) return;
+        const int flags = static_cast<int>(e.Num(70, 0));
+        const std::size_t approx = Segments(v, flags & 1, t.After(Ocs(e, e.Num(38, 0))));
+        ++importCount;
+        if (approx > 0) Approximated(e, approx);
+    }
+
+    // POLYLINE with its VERTEX entities and SEQEND.
+    void Polyline(EntitySource& src, const Entity& head, const Xform& t, bool paper) {
+        const int flags = static_cast<int>(head.Num(70, 0));
+        std::vector<Vertex> v;
+        Entity e;
+        while (src.PeekName() == "VERTEX" && src.Next(e)) {
+            if (static_cast<int>(e.Num(70, 0)) & 16) continue;  // a spline's frame, not its curve
+            v.push_back({{e.Num(10, 0), e.Num(20, 0)}, e.Num(42, 0)});
+        }
+        if (src.PeekName() == "SEQEND") src.Next(e);
+        if (paper) {
+            Note(head, "pappersrymd");
+            return;
+        }
+        if (flags & (16 | 64)) {
+            Note(head, "nät");  // polygon and polyface meshes are surfaces, not contours
+            return;
+        }
+        // A 3D polyline's vertices are world points, seen from above; a 2D one lies in its plane.
+        const Xform plane = flags & 8 ? Xform{} : Ocs(head, head.Num(30, 0));
+        const std::size_t approx = Segments(v, flags & 1, t.After(plane));
+        ++importCount;
+        if (approx > 0) Approximated(head, approx);
+    }
+
+    void Spline(const Entity& e, const Xform& t) {
+        std::vector<double> knots, weights;
+        std::vector<Pt> control, fit;
+        for (const Group& g : e.groups) {
+            if (g.code == 40) knots.push_back(FieldNumber(g.value));
+            if (g.code == 41) weights.push_back(FieldNumber(g.value));
+            if (g.code == 10) control.push_back({FieldNumber(g.value), 0});
+            if (g.code == 20 && !control.empty()) control.back().y = FieldNumber(g.value);
+            if (g.code == 11) fit.push_back({FieldNumber(g.value), 0});
+            if (g.code == 21 && !fit.empty()) fit.back().y = FieldNumber(g.value);
+        }
+        const double scale = std::max(t.MaxScale(), 1e-12);
+        std::vector<Pt> pts = dxf::SplinePoints(static_cast<int>(e.Num(71, 3)), knots, control,
+                                                weights, kChordTolerance / scale);
+        if (pts.empty() && fit.size() >= 2) pts = fit;  // only fit points: the chain through them
+        if (pts.size() < 2) {
+            Note(e, "");
+            ++unknownCount;
+            return;
+        }
+        Approximated(e, Chain(pts, t));
+        ++importCount;
+    }
+
+    void Insert(const Entity& e, const Xform& t, int depth, std::vector<std::string>& inserting) {
+        const std::string name = e.Text(2);
+        auto it = blocks.find(name);
+        if (it == blocks.end()) {
+            Note(e, "blocket " + name + " saknas");
+            return;
+        }
+        if (depth >= kMaxNesting ||
+            std::find(inserting.begin(), inserting.end(), name) != inserting.end()) {
+            Note(e, "blocket " + name + " placeras i sig självt");
+            return;
+        }
+        const Block& b = it->second;
+        const Xform plane = Ocs(e, e.Num(30, 0));
+        const double sx = e.Num(41, 1), sy = e.Num(42, 1), rot = e.Num(50, 0);
+        const int cols = std::max(1, static_cast<int>(std::min(e.Num(70, 1), 1000.0)));
+        const int rows = std::max(1, static_cast<int>(std::min(e.Num(71, 1), 1000.0)));
+        const double dc = e.Num(44, 0), dr = e.Num(45, 0);
+        inserting.push_back(name);
+        for (int r = 0; r < rows; ++r) {
+            for (int c = 0; c < cols; ++c) {
+                // Block coordinates from the base point, scaled, turned, moved to the insertion
+                // point (and its array place), in the insert's plane.
+                const Xform local = Xform::Translate(e.Num(10, 0), e.Num(20, 0))
+                                        .After(Xform::RotateDeg(rot))
+                                        .After(Xform::Translate(c * dc, r * dr))
+                                        .After(Xform::Scale(sx, sy))
+                                        .After(Xform::Translate(-b.base.x, -b.base.y));
+                BlockSource src(b.entities);
+                Entities(src, t.After(plane.After(local)), depth + 1, inserting);
+            }
+        }
+        inserting.pop_back();
+    }
+
+    Program& p_;
+    bool circleRefused_ = false;
+};
+
+// HEADER: only $INSUNITS is of interest (for the log).
+std::string InsUnits(PairReader& r) {
+    std::string units;
+    while (!r.AtEnd()) {
+        const std::string line(Trim(r.NextLine(), " \t"));
+        if (line == "ENDSEC") break;
+        if (line == "$INSUNITS" && !r.AtEnd()) {
+            r.NextLine();  // the code line
+            if (!r.AtEnd()) units = std::string(Trim(r.NextLine(), " \t"));
+        }
+    }
+    return units;
+}
+
+void SkipSection(PairReader& r) {
+    while (!r.AtEnd())
+        if (Trim(r.NextLine(), " \t") == "ENDSEC") return;
+}
+
+// BLOCKS: each BLOCK's base point and entities up to its ENDBLK.
+void ReadBlocks(Program& p, PairReader& r, std::map<std::string, Block>& blocks) {
+    if (r.AtEnd()) return;
+    if (r.Code() != 0) throw VtError(kErrTypeMismatch);
+    FileSource src(p, r, r.NextLine(), r.Line());
+    Entity e;
+    std::string current;
+    bool inBlock = false;
+    while (src.Next(e)) {
+        if (e.name == "ENDSEC" || e.name == "EOF") return;
+        if (e.name == "BLOCK") {
+            current = e.Text(2);
+            blocks[current] = Block{{e.Num(10, 0), e.Num(20, 0)}, {}};
+            inBlock = true;
+        } else if (e.name == "ENDBLK") {
+            inBlock = false;
+        } else if (inBlock) {
+            blocks[current].entities.push_back(e);
+        }
     }
 }
 
-struct DxfRecord {
-    double x1 = kMissing, y1 = kMissing, x2 = kMissing, y2 = kMissing, r = kMissing;
-    double a1 = 0, a2 = 0, ratio = 0;
-    int flags = 0;
-};
-
-double Value(const std::string& v) {
-    return FieldNumber(v);
-}
-
-// The entity parsers; DxfError is whether a required group was missing.
-DxfRecord GetVertex(Program& p, DxfCursor& c) {
-    DxfRecord r;
-    ReadGroups(p, c, "GetVertex()", [&](int code, const std::string& v) {
-        if (code == 10)
-            r.x1 = Value(v);
-        else if (code == 20)
-            r.y1 = Value(v);
-    });
-    return r;
-}
-
-DxfRecord GetLine(Program& p, DxfCursor& c, bool& dxfError) {
-    DxfRecord r;
-    ReadGroups(p, c, "GetLine()", [&](int code, const std::string& v) {
-        if (code == 10)
-            r.x1 = Value(v);
-        else if (code == 20)
-            r.y1 = Value(v);
-        else if (code == 11)
-            r.x2 = Value(v);
-        else if (code == 21)
-            r.y2 = Value(v);
-    });
-    dxfError = r.x1 == kMissing || r.y1 == kMissing || r.x2 == kMissing || r.y2 == kMissing;
-    return r;
-}
-
-DxfRecord GetCirle(Program& p, DxfCursor& c, bool& dxfError) {
-    DxfRecord r;
-    ReadGroups(p, c, "GetCirle()", [&](int code, const std::string& v) {
-        if (code == 10)
-            r.x1 = Value(v);
-        else if (code == 20)
-            r.y1 = Value(v);
-        else if (code == 40)
-            r.r = Value(v);
-        else if (code == 50)
-            r.a1 = Value(v);
-        else if (code == 51)
-            r.a2 = Value(v);
-    });
-    dxfError = r.x1 == kMissing || r.y1 == kMissing || r.r == kMissing;
-    return r;
-}
-
-DxfRecord GetEllipse(Program& p, DxfCursor& c, bool& dxfError) {
-    DxfRecord r;
-    r.x2 = r.y2 = 0;
-    ReadGroups(p, c, "GetEllipse()", [&](int code, const std::string& v) {
-        if (code == 10)
-            r.x1 = Value(v);
-        else if (code == 20)
-            r.y1 = Value(v);
-        else if (code == 11)
-            r.x2 = Value(v);
-        else if (code == 21)
-            r.y2 = Value(v);
-        else if (code == 40)
-            r.ratio = Value(v);
-    });
-    dxfError = r.x1 == kMissing || r.y1 == kMissing;
-    return r;
-}
-
-int GetPolyLine(Program& p, DxfCursor& c) {
-    int flags = 0;
-    ReadGroups(p, c, "GetPolyLine()", [&](int code, const std::string& v) {
-        if (code == 70) flags = static_cast<int>(Value(v));
-    });
-    return flags;
-}
-
-void GetEntity(Program& p, DxfCursor& c) {
-    ReadGroups(p, c, "GetEntity()", [](int, const std::string&) {});
-}
-
-std::string Upper(const std::string& s) {
-    return ToUpperAscii(Trim(s, " \t"));
+// A binary DXF starts with its sentinel.
+bool IsBinaryDxf(const std::string& bytes) {
+    static const char kSentinel[] = "AutoCAD Binary DXF\r\n\x1a";
+    return bytes.compare(0, sizeof kSentinel - 1, kSentinel) == 0;
 }
 
 }  // namespace
@@ -154,92 +503,58 @@ void LoadDXF(Program& p, const std::string& name) {
             "Fel vid öppning", MsgButtons::Ok, MsgIcon::Critical);
         return;
     }
-    int importCount = 0, unknownCount = 0;
-    std::string debug;
+    std::string bytes;
+    if (ReadFileBytes(name, bytes) && IsBinaryDxf(bytes)) {
+        p.ui.MessageBox(p.language.GetText(2310), "Fel vid öppning", MsgButtons::Ok,
+                        MsgIcon::Critical);
+        return;
+    }
+    Importer imp(p);
+    std::string units;
     bool reachedEntities = false;
     const bool read = Guarded(p, "LoadDXF()", [&] {
         std::vector<std::string> lines;
-        if (!ReadTextLines(name, lines)) throw VtError(kErrFileNotFound);
-        DxfCursor c(std::move(lines));
-        // Up to the ENTITIES marker and the group-code line after it.
-        while (!c.AtEnd() && c.Next() != "ENTITIES") {
-        }
-        if (c.AtEnd()) return;
-        c.Next();
-        reachedEntities = true;
-        bool circleRefused = false;
-        while (!c.AtEnd()) {
-            const std::string entity = Upper(c.Next());
-            bool dxfError = false;
-            if (entity == "POINT" || entity == "VERTEX") {
-                DxfRecord r = GetVertex(p, c);
-                AddRitPoint(p, r.x1, r.y1, false, true, false);
-                ++importCount;
-            } else if (entity == "LINE") {
-                DxfRecord r = GetLine(p, c, dxfError);
-                if (dxfError) continue;
-                AddLine(p, r.x1, r.y1, r.x2, r.y2, false, true, false);
-                ++importCount;
-            } else if (entity == "ARC" || entity == "CIRCLE") {
-                DxfRecord r = GetCirle(p, c, dxfError);
-                if (dxfError) continue;
-                double radius = r.r;
-                double a1 = r.a1 * 3.14159265358979 / 180, a2 = r.a2 * 3.14159265358979 / 180;
-                if (entity == "CIRCLE") a1 = a2 = 0;
-                // One message for the file, not one for each circle it cannot hold.
-                bool fits = std::fabs(radius) <= kCoordLimit && std::fabs(r.x1) <= kCoordLimit &&
-                            std::fabs(r.y1) <= kCoordLimit;
-                if (!fits && circleRefused) continue;
-                if (!AddArc(p, r.x1, r.y1, a1, a2, radius, false, true, false)) {
-                    circleRefused = true;
-                    continue;
-                }
-                ++importCount;
-            } else if (entity == "ELLIPSE") {
-                DxfRecord r = GetEllipse(p, c, dxfError);
-                if (dxfError) continue;
-                LineMeasure m = LineLen(r.x1, r.y1, r.x1 + r.x2, r.y1 + r.y2);
-                AddEllipse(p, r.x1, r.y1, r.ratio * m.Length, m.Length, m.AngleDeg, false, true,
-                           false);
-                ++importCount;
-            } else if (entity == "POLYLINE") {
-                int flags = GetPolyLine(p, c);
-                if (flags < 1) continue;  // its vertices follow as points
-                std::string next = Upper(c.Next());
-                bool first = true;
-                double fx = 0, fy = 0, px = 0, py = 0;
-                while (next == "VERTEX") {
-                    DxfRecord v = GetVertex(p, c);
-                    if (!first) AddLine(p, px, py, v.x1, v.y1, false, true, false);
-                    if (first) fx = v.x1, fy = v.y1;
-                    first = false;
-                    px = v.x1;
-                    py = v.y1;
-                    next = c.AtEnd() ? "EOF" : Upper(c.Next());
-                }
-                if (next == "SEQEND") GetEntity(p, c);
-                if (flags % 2 == 1 && !first) AddLine(p, fx, fy, px, py, false, true, false);
-                ++importCount;
-                if (next == "EOF") break;
-            } else if (entity == "EOF" || entity == "ENDSEC") {
-                break;  // the end of the entities: the sections after them hold no drawing
+        for (auto l : SplitLines(bytes))
+            lines.push_back(DecodeLine(l));
+        PairReader r(std::move(lines));
+        while (!r.AtEnd()) {
+            // Sections: "0 SECTION" then "2 name". Anything else at this level is passed over.
+            if (Trim(r.NextLine(), " \t") != "0" || r.AtEnd()) continue;
+            const std::string what(Trim(r.NextLine(), " \t"));
+            if (what == "EOF") break;
+            if (what != "SECTION" || r.AtEnd()) continue;
+            if (Trim(r.NextLine(), " \t") != "2" || r.AtEnd()) continue;
+            const std::string section(Trim(r.NextLine(), " \t"));
+            if (section == "HEADER") {
+                units = InsUnits(r);
+            } else if (section == "BLOCKS") {
+                p.errorTrail.Push("GetBlock()");
+                ReadBlocks(p, r, imp.blocks);
+            } else if (section == "ENTITIES") {
+                reachedEntities = true;
+                if (r.AtEnd()) break;
+                if (r.Code() != 0) throw VtError(kErrTypeMismatch);
+                FileSource src(p, r, r.NextLine(), r.Line());
+                std::vector<std::string> inserting;
+                if (imp.Entities(src, Xform{}, 0, inserting)) break;
+                // Past ENDSEC: a file has one ENTITIES section; what follows holds no drawing.
+                break;
             } else {
-                debug += entity + "(" + std::to_string(c.Line()) + ")\r\n";
-                GetEntity(p, c);
-                ++unknownCount;
+                SkipSection(r);
             }
         }
     });
     if (read && !reachedEntities) return;  // no ENTITIES section: nothing, and no message
-    // The list of what was not imported, where the user can find it.
-    WriteFileAtomic(p.paths.File(kDxfLogName), debug);
+    // What was not imported or only approximated, where the user can find it.
+    std::string log = units.empty() ? std::string() : "$INSUNITS " + units + "\r\n";
+    WriteFileAtomic(p.paths.File(kDxfLogName), log + imp.log);
     p.view.ViewChanged = true;
     UpdatePoints(p);
     p.ui.Refresh();
     if (!read) return;  // the failure was reported; what was read stays
-    p.ui.MessageBox(
-        "Importering av DXF fil klar.\r\n\r\nImporterade ritbojekt: " + std::to_string(importCount),
-        kProgramTitle, MsgButtons::Ok, MsgIcon::Information);
+    p.ui.MessageBox("Importering av DXF fil klar.\r\n\r\nImporterade ritbojekt: " +
+                        std::to_string(imp.importCount),
+                    kProgramTitle, MsgButtons::Ok, MsgIcon::Information);
 }
 
 }  // namespace vt

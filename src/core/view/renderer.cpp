@@ -144,6 +144,21 @@ void DrawArc(Program& p, Canvas& c, double cx, double cy, double r, double start
     if (mode != 1 && mode != 3) return;
     ++p.view.arcCount;
     double step = std::max(PolygonStep(rp), mode == 1 ? 0.005 : 0.05);
+    if (startAngle != endAngle) {
+        // A part arc (from a DXF file) shows only its span, counter-clockwise from its start.
+        double end = endAngle;
+        while (end <= startAngle)
+            end += 2 * kPi;
+        double px = cx + r * std::cos(startAngle), py = cy + r * std::sin(startAngle);
+        for (double a = startAngle + step; a < end; a += step) {
+            double x = cx + r * std::cos(a), y = cy + r * std::sin(a);
+            DrawLine(p, c, px, py, x, y, colour, true, false);
+            px = x;
+            py = y;
+        }
+        DrawLine(p, c, px, py, cx + r * std::cos(end), cy + r * std::sin(end), colour, true, false);
+        return;
+    }
     const float full = static_cast<float>(2 * kPi);
     double px = cx + r, py = cy;
     for (int k = 1; static_cast<float>(k * step) < full; ++k) {

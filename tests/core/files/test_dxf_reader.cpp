@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <cstdio>
 
 #include "app/program.h"
 #include "model/drawing_ops.h"
@@ -51,9 +53,9 @@ std::string Dxf(const std::string& entities, const std::string& eol = "\n") {
 
 TEST_F(DxfTest, EntitiesOfAnR12FileByEzdxf) {
     LoadFixture("r12_entities.dxf");
-    // LINE, ARC, CIRCLE, POINT, the closed polyline's four lines, the open one's four vertices as
-    // points; the TEXT is not geometry.
-    EXPECT_EQ(Kinds(), (std::vector<int16_t>{1, 2, 2, 3, 1, 1, 1, 1, 3, 3, 3, 3}));
+    // LINE, ARC, CIRCLE, POINT, the closed polyline's four lines, the open one's three; the TEXT is
+    // not geometry.
+    EXPECT_EQ(Kinds(), (std::vector<int16_t>{1, 2, 2, 3, 1, 1, 1, 1, 1, 1, 1}));
     const RitObjekt& arc = p.drawing.Obj(2);
     EXPECT_EQ(arc.CX, 20);
     EXPECT_EQ(arc.R, 5);
@@ -65,11 +67,11 @@ TEST_F(DxfTest, EntitiesOfAnR12FileByEzdxf) {
     EXPECT_EQ(closing.Y1, 10);
     EXPECT_EQ(closing.Y2, 20);
     ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].text, "Importering av DXF fil klar.\r\n\r\nImporterade ritbojekt: 9");
+    EXPECT_EQ(ui.messages[0].text, "Importering av DXF fil klar.\r\n\r\nImporterade ritbojekt: 6");
     EXPECT_EQ(ui.messages[0].icon, MsgIcon::Information);
     std::string log = ReadFile(dir.File("dxfimport.log"));
-    // The open polyline's SEQEND and the TEXT, with the line they were found on.
-    EXPECT_EQ(log, "SEQEND(1224)\r\nTEXT(1230)\r\n");
+    // The TEXT, with the line it was found on.
+    EXPECT_EQ(log, "TEXT(1230)\r\n");
     EXPECT_GT(p.drawing.PointCount, 0);  // the snap points were rebuilt
 }
 
@@ -91,20 +93,23 @@ TEST_F(DxfTest, Rules) {
     LoadText(Dxf("LINE\n10\n0\n20\n0\n11\n5\n0\nLINE\n10\n1\n20\n1\n11\n2\n21\n2\n0\n"));
     EXPECT_EQ(Kinds(), (std::vector<int16_t>{1}));
     EXPECT_NE(ui.messages[0].text.find(": 1"), std::string::npos);
-    // Any letter case for entity names; LF and CR LF alike; bulges ignored.
+    // Any letter case for entity names; LF and CR LF alike; a bulge makes an arc.
     const std::string poly =
         "polyline\n70\n1\n0\nVERTEX\n10\n0\n20\n0\n42\n1\n0\nVERTEX\n10\n4\n20\n0\n0\nVERTEX\n10\n4"
         "\n"
         "20\n3\n0\nSEQEND\n0\nline\n10\n9\n20\n9\n11\n8\n21\n8\n0\n";
     LoadText(Dxf(poly, "\r\n"));
-    EXPECT_EQ(Kinds(), (std::vector<int16_t>{1, 1, 1, 1}));
-    EXPECT_EQ(p.drawing.Obj(1).X2, 4);  // the bulged segment is straight
+    EXPECT_EQ(Kinds(), (std::vector<int16_t>{2, 1, 1, 1}));
+    EXPECT_EQ(p.drawing.Obj(1).CX, 2);  // a half circle under its chord, counter-clockwise
+    EXPECT_EQ(p.drawing.Obj(1).R, 2);
+    EXPECT_NEAR(p.drawing.Obj(1).StartAngle, M_PI, 1e-12);
+    EXPECT_EQ(p.drawing.Obj(1).EndAngle, 0);
     LoadText(Dxf(poly));
     EXPECT_EQ(p.drawing.ObjectCount, 4);
-    // A polyline without flags: its vertices are points.
+    // A polyline without flags is open: the chain of its lines.
     LoadText(
         Dxf("POLYLINE\n8\n0\n0\nVERTEX\n10\n1\n20\n2\n0\nVERTEX\n10\n3\n20\n4\n0\nSEQEND\n0\n"));
-    EXPECT_EQ(Kinds(), (std::vector<int16_t>{3, 3}));
+    EXPECT_EQ(Kinds(), (std::vector<int16_t>{1}));
     // The marker must be upper case: no ENTITIES, an empty drawing and no message.
     LoadText("0\nSECTION\n2\nentities\n0\nLINE\n10\n0\n20\n0\n11\n1\n21\n1\n0\nEOF\n");
     EXPECT_EQ(p.drawing.ObjectCount, 0);
@@ -125,6 +130,145 @@ TEST_F(DxfTest, Rules) {
     LoadText("0\nSECTION\n2\nENTITIES\n0\nLINE\n10\n0\n20");
     EXPECT_EQ(p.drawing.ObjectCount, 0);
     EXPECT_EQ(ui.messages.size(), 1u);
+}
+
+// One drawing object as text, rounded for comparing: "L x1 y1 x2 y2", "C cx cy r a1 a2", "P x y".
+std::string Describe(const RitObjekt& o) {
+    auto n = [](double v) {
+        char b[32];
+        std::snprintf(b, sizeof b, "%.6g", std::fabs(v) < 1e-9 ? 0.0 : v);
+        return std::string(b);
+    };
+    if (o.Typ == kLine) return "L " + n(o.X1) + " " + n(o.Y1) + " " + n(o.X2) + " " + n(o.Y2);
+    if (o.Typ == kCircle)
+        return "C " + n(o.CX) + " " + n(o.CY) + " " + n(o.R) + " " + n(o.StartAngle * 180 / M_PI) +
+               " " + n(o.EndAngle * 180 / M_PI);
+    return "P " + n(o.X1) + " " + n(o.Y1);
+}
+
+std::vector<std::string> Objects(const Program& p) {
+    std::vector<std::string> out;
+    for (int i = 1; i <= p.drawing.ObjectCount; ++i)
+        out.push_back(Describe(p.drawing.Obj(i)));
+    return out;
+}
+
+TEST_F(DxfTest, LightweightPolylinesWithBulgesByEzdxf) {
+    LoadFixture("r2000_lwpolyline.dxf");
+    // The closed slot: its half circles from the bulges, the closing segment's included; the open
+    // contour's clockwise quarter is stored counter-clockwise from its end.
+    EXPECT_EQ(Objects(p),
+              (std::vector<std::string>{"L 0 0 20 0", "C 20 5 5 270 90", "L 20 10 0 10",
+                                        "C 0 5 5 90 270", "L 30 0 40 0", "C 50 0 10 90 180"}));
+    EXPECT_NE(ui.messages.back().text.find("ritbojekt: 2"), std::string::npos);
+    EXPECT_EQ(ReadFile(dir.File("dxfimport.log")), "$INSUNITS 4\r\n");
+}
+
+TEST_F(DxfTest, PartialEllipseAndMirroredPlaneByEzdxf) {
+    LoadFixture("r2000_ellipse_arc_extrusion.dxf");
+    auto objects = Objects(p);
+    ASSERT_EQ(objects.size(), 9u + 2u);
+    // A quarter of the ellipse in 10-degree steps, from (10, 0) to (0, 5).
+    EXPECT_EQ(objects[0].substr(0, 8), "L 10 0 9");
+    EXPECT_EQ(objects[8].substr(objects[8].size() - 4), " 0 5");
+    // Drawn on the mirrored plane: the arc and circle land on the negative X side.
+    EXPECT_EQ(objects[9], "C -20 0 5 90 180");
+    EXPECT_EQ(objects[10], "C -40 5 3 0 0");
+    const std::string log = ReadFile(dir.File("dxfimport.log"));
+    EXPECT_NE(log.find("ELLIPSE("), std::string::npos);
+    EXPECT_NE(log.find("): 9 linjer\r\n"), std::string::npos);
+}
+
+TEST_F(DxfTest, BlocksInsertedScaledTurnedMirroredAndNestedByEzdxf) {
+    LoadFixture("r2000_blocks.dxf");
+    EXPECT_EQ(Objects(p), (std::vector<std::string>{
+                              "L 0 0 10 0", "C 0 0 10 0 90", "C 5 3 2 0 0",          // as placed
+                              "L 50 0 50 20", "C 50 0 20 90 180", "C 44 10 4 0 0",   // ×2, 90°
+                              "L 0 50 -10 50", "C 0 50 10 90 180", "C -5 53 2 0 0",  // mirrored
+                              "L 100 100 110 100", "C 100 100 10 0 90", "C 105 103 2 0 0"  // nested
+                          }));
+    EXPECT_NE(ui.messages.back().text.find("ritbojekt: 12"), std::string::npos);
+}
+
+TEST_F(DxfTest, SplinesWithinTheChordToleranceByEzdxf) {
+    LoadFixture("r2000_splines.dxf");
+    std::vector<RitObjekt> cubic, quarter;
+    for (int i = 1; i <= p.drawing.ObjectCount; ++i) {
+        const RitObjekt& o = p.drawing.Obj(i);
+        (std::hypot(o.X1, o.Y1) > 9.99 && std::hypot(o.X1, o.Y1) < 10.01 && o.X1 <= 10 &&
+                 o.Y1 >= 0 && !cubic.empty()
+             ? quarter
+             : cubic)
+            .push_back(o);
+    }
+    // The cubic is a Bezier curve; every chord stays within 0.01 of it.
+    auto bezier = [](double t) {
+        const double u = 1 - t;
+        const double bx[] = {0, 10, 20, 30}, by[] = {0, 20, -20, 0};
+        const double w[] = {u * u * u, 3 * u * u * t, 3 * u * t * t, t * t * t};
+        double x = 0, y = 0;
+        for (int i = 0; i < 4; ++i)
+            x += w[i] * bx[i], y += w[i] * by[i];
+        return std::pair{x, y};
+    };
+    ASSERT_GT(cubic.size(), 10u);
+    EXPECT_EQ(cubic.front().X1, 0);
+    EXPECT_NEAR(cubic.back().X2, 30, 1e-12);
+    double worst = 0;
+    for (int k = 0; k <= 4000; ++k) {
+        auto [x, y] = bezier(k / 4000.0);
+        double best = 1e9;
+        for (const RitObjekt& o : cubic) {
+            const double dx = o.X2 - o.X1, dy = o.Y2 - o.Y1, len2 = dx * dx + dy * dy;
+            const double u =
+                len2 > 0 ? std::clamp(((x - o.X1) * dx + (y - o.Y1) * dy) / len2, 0.0, 1.0) : 0;
+            best = std::min(best, std::hypot(x - o.X1 - u * dx, y - o.Y1 - u * dy));
+        }
+        worst = std::max(worst, best);
+    }
+    EXPECT_LT(worst, 0.01);
+    // The rational quarter circle: every point on the circle, the sagitta within tolerance.
+    ASSERT_FALSE(quarter.empty());
+    for (const RitObjekt& o : quarter) {
+        EXPECT_NEAR(std::hypot(o.X2, o.Y2), 10, 1e-9);
+        EXPECT_LT(10 - std::hypot((o.X1 + o.X2) / 2, (o.Y1 + o.Y2) / 2), 0.01);
+    }
+    EXPECT_NE(ReadFile(dir.File("dxfimport.log")).find("SPLINE("), std::string::npos);
+}
+
+TEST_F(DxfTest, BinaryFileGetsAMessage) {
+    LoadFixture("r2000_binary.dxf");
+    EXPECT_EQ(p.drawing.ObjectCount, 0);
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text,
+              "Filen är en binär DXF-fil. Spara den som ASCII-DXF och försök igen.");
+}
+
+TEST_F(DxfTest, LayoutVariationsAndOddEntities) {
+    // Blanks around group codes, no HEADER, no ENDSEC, garbage after EOF.
+    LoadText(
+        "  0 \nSECTION\n  2\nENTITIES\n  0\nLINE\n 10 \n1\n 20\n2\n 11\n3\n 21\n4\n  0\nEOF\n"
+        "\x01\x02 garbage\nmore\n");
+    EXPECT_EQ(Objects(p), std::vector<std::string>{"L 1 2 3 4"});
+    // A block that is missing, a block that places itself, paper space, a mesh and a 3D polyline.
+    LoadText(
+        "0\nSECTION\n2\nBLOCKS\n0\nBLOCK\n2\nSELF\n10\n0\n20\n0\n0\nINSERT\n2\nSELF\n10\n1\n20\n1\n"
+        "0\nLINE\n10\n0\n20\n0\n11\n1\n21\n0\n0\nENDBLK\n0\nENDSEC\n" +
+        Dxf("INSERT\n2\nNONE\n10\n0\n20\n0\n0\nINSERT\n2\nSELF\n10\n0\n20\n0\n0\n"
+            "LINE\n67\n1\n10\n0\n20\n0\n11\n9\n21\n9\n0\n"
+            "POLYLINE\n70\n64\n0\nVERTEX\n10\n0\n20\n0\n0\nVERTEX\n10\n1\n20\n1\n0\nSEQEND\n0\n"
+            "POLYLINE\n70\n8\n0\nVERTEX\n10\n0\n20\n0\n30\n5\n0\nVERTEX\n10\n2\n20\n0\n30\n9\n0\nSE"
+            "QEND\n0\n"));
+    // SELF places its line and refuses to place itself inside itself; the 3D polyline is seen from
+    // above.
+    EXPECT_EQ(Objects(p), (std::vector<std::string>{"L 0 0 1 0", "L 0 0 2 0"}));
+    const std::string log = ReadFile(dir.File("dxfimport.log"));
+    EXPECT_NE(log.find(": blocket NONE saknas\r\n"), std::string::npos) << log;
+    EXPECT_NE(log.find(": blocket SELF placeras i sig självt\r\n"), std::string::npos);
+    EXPECT_NE(log.find("LINE("), std::string::npos);
+    EXPECT_NE(log.find(": pappersrymd\r\n"), std::string::npos);
+    EXPECT_NE(log.find("POLYLINE("), std::string::npos);
+    EXPECT_NE(log.find(": nät\r\n"), std::string::npos);
 }
 
 TEST_F(DxfTest, MissingFile) {

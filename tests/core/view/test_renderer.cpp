@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "app/program.h"
 #include "model/drawing_ops.h"
 #include "recording_canvas.h"
@@ -131,6 +133,15 @@ TEST_F(RenderTest, ArcModes) {
     EXPECT_EQ(Paint().Of("ellipse").size(), 1u);
     p.settings.ArcMode = 4;
     EXPECT_EQ(Paint().Of("arc")[0].d, 0);
+    // The polygon styles draw a part arc's span only, from its start counter-clockwise to its end.
+    p.settings.ArcMode = 1;
+    auto strokes = Paint().InColour(p.settings.DrawColor);
+    ASSERT_GE(strokes.size(), 3u);
+    const double cx = 200, cy = 150;  // the surface centre: the drawing origin
+    EXPECT_NEAR(std::atan2(cy - strokes.front().b, strokes.front().a - cx), 0.5, 1e-9);
+    EXPECT_NEAR(std::atan2(cy - strokes.back().d, strokes.back().c - cx), 1.5, 1e-9);
+    for (const auto& s : strokes)
+        EXPECT_GE(cy - s.b, 0);  // nothing below the x axis
     p.settings.ArcMode = 0;
     p.view.Skala = 20.0 / 16000;  // radius of 16000 pixels
     EXPECT_TRUE(Paint().Of("arc").empty());

@@ -20,3 +20,55 @@ doc.saveas("r12_entities.dxf")
 doc = ezdxf.new("R2000")
 doc.modelspace().add_ellipse((0, 0), major_axis=(10, 0), ratio=0.5)
 doc.saveas("r2000_ellipse.dxf")
+
+# DXF R2000: the entities current programs write.
+import math
+
+# LWPOLYLINE: a closed slot (two straight sides, two half circles from bulges) and an open
+# contour with one bulged segment.
+doc = ezdxf.new("R2000")
+doc.header["$INSUNITS"] = 4  # millimetres
+msp = doc.modelspace()
+msp.add_lwpolyline([(0, 0, 0, 0, 0), (20, 0, 0, 0, 1), (20, 10, 0, 0, 0), (0, 10, 0, 0, 1)],
+                   format="xyseb", close=True)
+msp.add_lwpolyline([(30, 0, 0, 0, 0), (40, 0, 0, 0, -0.41421356237309503), (50, 10, 0, 0, 0)],
+                   format="xyseb")
+doc.saveas("r2000_lwpolyline.dxf")
+
+# A quarter of an ellipse and an arc and a circle drawn on the mirrored plane (extrusion -Z).
+doc = ezdxf.new("R2000")
+msp = doc.modelspace()
+msp.add_ellipse((0, 0), major_axis=(10, 0), ratio=0.5, start_param=0, end_param=math.pi / 2)
+msp.add_arc((20, 0), 5, 0, 90, dxfattribs={"extrusion": (0, 0, -1)})
+msp.add_circle((40, 5), 3, dxfattribs={"extrusion": (0, 0, -1)})
+doc.saveas("r2000_ellipse_arc_extrusion.dxf")
+
+# Blocks: a part (a line, a quarter arc, a circle) inserted plain, scaled and turned, mirrored,
+# nested inside another block, and a block that is never inserted.
+doc = ezdxf.new("R2000")
+part = doc.blocks.new("PART", base_point=(1, 1))
+part.add_line((1, 1), (11, 1))
+part.add_arc((1, 1), 10, 0, 90)
+part.add_circle((6, 4), 2)
+outer = doc.blocks.new("OUTER")
+outer.add_blockref("PART", (100, 0))
+unused = doc.blocks.new("UNUSED")
+unused.add_line((0, 0), (5, 5))
+msp = doc.modelspace()
+msp.add_blockref("PART", (0, 0))
+msp.add_blockref("PART", (50, 0), dxfattribs={"xscale": 2, "yscale": 2, "rotation": 90})
+msp.add_blockref("PART", (0, 50), dxfattribs={"xscale": -1})
+msp.add_blockref("OUTER", (0, 100))
+doc.saveas("r2000_blocks.dxf")
+
+# Splines: a cubic through control points and a rational quarter circle.
+doc = ezdxf.new("R2000")
+msp = doc.modelspace()
+msp.add_open_spline([(0, 0), (10, 20), (20, -20), (30, 0)], degree=3)
+msp.add_rational_spline([(10, 0), (10, 10), (0, 10)], weights=[1, math.sqrt(0.5), 1], degree=2)
+doc.saveas("r2000_splines.dxf")
+
+# The same part as a binary DXF.
+doc = ezdxf.new("R2000")
+doc.modelspace().add_line((0, 0), (1, 1))
+doc.saveas("r2000_binary.dxf", fmt="bin")
