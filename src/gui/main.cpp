@@ -16,7 +16,9 @@
 #include "app/program.h"
 #include "app/program_folder.h"
 #include "app/startup.h"
+#include "app/version.h"
 #include "batch/batch_runner.h"
+#include "batch/headless.h"
 #include "frm_main.h"
 #include "frm_splash.h"
 #include "qt_ui.h"
@@ -28,17 +30,32 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "veltrum32: %s\n", cl.error.c_str());
         return 2;
     }
-    const char* env = std::getenv("VELTRUM32_HOME");
-    std::string folder = vt::ResolveProgramFolder(cl.home, env ? env : "", vt::ExecutableDir());
+    if (cl.help) {
+        std::cout << vt::UsageText();
+        return 0;
+    }
+    if (cl.version) {
+        std::cout << "veltrum32 " << vt::kVersionText << "\n";
+        return 0;
+    }
+    auto env = [](const char* name) {
+        const char* v = std::getenv(name);
+        return std::string(v ? v : "");
+    };
+    const std::string folder = vt::ChooseProgramFolder(
+        cl.home, env("VELTRUM32_HOME"), vt::ExecutableDir(), env("XDG_DATA_HOME"), env("HOME"));
 
+    // Work without a window needs no display.
     if (!cl.batch.empty()) return vt::RunBatch(cl.batch, folder, std::cout, std::cerr);
+    if (!cl.nc.empty()) return vt::RunNcCommand(cl, folder, std::cout, std::cerr);
+    if (!cl.convert.empty()) return vt::RunConvertCommand(cl, folder, std::cerr);
 
     QApplication app(argc, argv);
     QApplication::setApplicationName("Veltrum32");
     QApplication::setQuitOnLastWindowClosed(false);
 
     vt::gui::QtUi ui;
-    vt::Program program(ui, folder);
+    vt::Program program(ui, folder, cl.language);
     // The Swedish interface gets Qt's own Swedish texts; a language file replaces ours.
     QTranslator qtTexts;
     if (!program.language.FilePresent() &&

@@ -5,7 +5,7 @@ namespace vt {
 
 CommandLine ParseCommandLine(const std::vector<std::string>& args) {
     CommandLine c;
-    for (std::size_t i = 0; i < args.size(); ++i) {
+    for (std::size_t i = 0; i < args.size() && c.error.empty(); ++i) {
         const std::string& a = args[i];
         auto value = [&](std::string& out) {
             if (i + 1 >= args.size()) {
@@ -13,6 +13,17 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
                 return;
             }
             out = args[++i];
+        };
+        auto onOff = [&](std::optional<bool>& out) {
+            std::string v;
+            value(v);
+            if (!c.error.empty()) return;
+            if (v == "on")
+                out = true;
+            else if (v == "off")
+                out = false;
+            else
+                c.error = "option " + a + " takes on or off, not " + v;
         };
         if (a == "--home") {
             value(c.home);
@@ -22,6 +33,29 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
             value(c.batch);
         } else if (a == "--no-splash") {
             c.noSplash = true;
+        } else if (a == "--help" || a == "-h") {
+            c.help = true;
+        } else if (a == "--version") {
+            c.version = true;
+        } else if (a == "--language") {
+            value(c.language);
+        } else if (a == "--nc") {
+            value(c.nc);
+        } else if (a == "--machine") {
+            value(c.machine);
+        } else if (a == "-o" || a == "--output") {
+            value(c.output);
+        } else if (a == "--block-numbers") {
+            onOff(c.blockNumbers);
+        } else if (a == "--comments") {
+            onOff(c.comments);
+        } else if (a == "--convert") {
+            if (i + 2 >= args.size()) {
+                c.error = "option --convert needs an input and an output file";
+            } else {
+                c.convert = {args[i + 1], args[i + 2]};
+                i += 2;
+            }
         } else if (a.size() > 1 && a[0] == '-' && a != "-") {
             c.error = "unknown option " + a;
         } else if (c.file.empty()) {
@@ -29,9 +63,39 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
         } else {
             c.error = "only one drawing can be opened: " + a;
         }
-        if (!c.error.empty()) break;
     }
+    if (c.error.empty() && !c.nc.empty() && c.machine.empty())
+        c.error = "--nc needs --machine NAME";
     return c;
+}
+
+std::string UsageText() {
+    return "Usage: veltrum32 [OPTION]... [DRAWING]\n"
+           "Construct 2D geometry, lay a tool path on it and make the NC program for a machine.\n"
+           "\n"
+           "  DRAWING                   a drawing (.vgm), template (.vtm), older drawing (.geo) or "
+           "DXF\n"
+           "                            file to open in the window\n"
+           "  --nc DRAWING --machine NAME [-o FILE] [--block-numbers on|off] [--comments on|off]\n"
+           "                            write the NC program of DRAWING for machine NAME (its name "
+           "or\n"
+           "                            the base name of its .vtp file) to FILE or standard "
+           "output,\n"
+           "                            without a window\n"
+           "  --convert IN OUT          read IN (.vgm .vtm .geo .dxf .rit) and write OUT (.vgm "
+           ".vtm .rit)\n"
+           "  --batch SCRIPT            run a script of commands without a window\n"
+           "  --language FILE           use this language file (lang/*.LNG) instead of the chosen "
+           "one\n"
+           "  --home DIR                use DIR as the program folder (settings, machines, "
+           "plug-ins)\n"
+           "  --no-splash               start without the splash window\n"
+           "  -h, --help                show this help and exit\n"
+           "  --version                 show the version and exit\n"
+           "\n"
+           "The program folder is --home, else $VELTRUM32_HOME, else the program's own folder, "
+           "or,\n"
+           "for an installed program, $XDG_DATA_HOME/veltrum32 (~/.local/share/veltrum32).\n";
 }
 
 }  // namespace vt

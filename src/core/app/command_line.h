@@ -1,6 +1,7 @@
-// The program's command line: options and the drawing to open.
+// The program's command line: options, the drawing to open, and the headless commands.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -9,12 +10,23 @@ namespace vt {
 struct CommandLine {
     std::string home;       // --home DIR
     bool noSplash = false;  // --no-splash
+    bool help = false;      // --help
+    bool version = false;   // --version
     std::string batch;      // --batch SCRIPT: run a script without a window
-    std::string file;       // a drawing or template to open at start
-    std::string error;      // set when the arguments could not be understood
+    std::string language;   // --language FILE: a language file instead of the chosen one
+    std::string nc;         // --nc DRAWING: the NC program of a drawing, without a window
+    std::string machine;    // --machine NAME
+    std::string output;     // -o FILE
+    std::optional<bool> blockNumbers, comments;  // --block-numbers on|off, --comments on|off
+    std::vector<std::string> convert;            // --convert IN OUT
+    std::string file;                            // a drawing or template to open at start
+    std::string error;                           // set when the arguments could not be understood
 };
 
 // Parses the arguments after the program name.
 CommandLine ParseCommandLine(const std::vector<std::string>& args);
+
+// The text of --help.
+std::string UsageText();
 
 }  // namespace vt

@@ -24,7 +24,8 @@ namespace vt {
 class Program {
   public:
     // Takes the program folder and decides once whether the language file exists.
-    Program(Ui& ui, const std::string& programFolder);
+    // A language file named by the caller (--language) wins over the one the settings choose.
+    Program(Ui& ui, const std::string& programFolder, const std::string& languageFile = "");
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
 

@@ -21,6 +21,21 @@ std::string ExecutableDir();
 // Chooses the program folder; empty arguments are skipped. The result has no trailing "/".
 std::string ResolveProgramFolder(const std::string& homeOption, const std::string& environment,
                                  const std::string& executableDir);
+// The installed program's shared data (prefix/share/veltrum32) when the executable's folder is an
+// installation's bin folder rather than a program folder; empty otherwise.
+std::string SharedDataDir(const std::string& executableDir);
+// The per-user program folder of an installed program: $XDG_DATA_HOME/veltrum32, else
+// ~/.local/share/veltrum32.
+std::string UserProgramFolder(const std::string& xdgDataHome, const std::string& home);
+// Creates the user's folder and copies in the shipped machines, language files and plug-ins it
+// does not have yet.
+void SeedUserFolder(const std::string& folder, const std::string& sharedDir,
+                    const std::string& pluginDir);
+// The program folder: --home, else VELTRUM32_HOME, else the executable's folder when it is a
+// writable program folder, else the user's own folder (seeded).
+std::string ChooseProgramFolder(const std::string& homeOption, const std::string& environment,
+                                const std::string& executableDir, const std::string& xdgDataHome,
+                                const std::string& userHome);
 
 // The drive of a path: its first two characters when the second is ":", else "".
 std::string DriveOf(const std::string& path);

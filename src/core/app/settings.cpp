@@ -65,6 +65,7 @@ const std::vector<SettingKey>& SettingsKeys() {
         {"MaskinUseDefined", &PS::MaskinUseDefined, true},
         {"MaskinDefined", &PS::MaskinDefined, true},
         {"PPUseMult", &PS::PPUseMult, true},
+        {"Language", &PS::Language, true},
     };
     return keys;
 }
@@ -104,7 +105,8 @@ const std::vector<const char*>& SettingsSaveOrder() {
                                                    "MaskinAsk",
                                                    "MaskinLast",
                                                    "MaskinUseDefined",
-                                                   "MaskinDefined"};
+                                                   "MaskinDefined",
+                                                   "Language"};
     return order;
 }
 

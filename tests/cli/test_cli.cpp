@@ -1,0 +1,112 @@
+// The command line of the real program: help and version, --nc for every example and machine,
+// --convert, and the errors a script must be able to rely on.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+#include "test_util.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using vt::test::ReadFile;
+using vt::test::TempDir;
+using vt::test::WriteFile;
+
+struct Result {
+    int status;
+    std::string out, err;
+};
+
+// Runs veltrum32 with the arguments in a program folder of its own (the shipped machines).
+class Cli : public ::testing::Test {
+  protected:
+    Cli() { fs::copy(VT_POST_DIR, home.File("POST")); }
+    Result Run(const std::string& args) {
+        const std::string cmd = "'" + std::string(VT_VELTRUM32) + "' --home '" + home.Path() +
+                                "' " + args + " >'" + home.File("out.txt") + "' 2>'" +
+                                home.File("err.txt") + "'";
+        const int s = std::system(cmd.c_str());
+        return {WIFEXITED(s) ? WEXITSTATUS(s) : -1, ReadFile(home.File("out.txt")),
+                ReadFile(home.File("err.txt"))};
+    }
+    static std::string Example(const char* name) {
+        return "'" + std::string(VT_EXAMPLES) + "/" + name + "'";
+    }
+    TempDir home;
+};
+
+TEST_F(Cli, HelpAndVersion) {
+    Result h = Run("--help");
+    EXPECT_EQ(h.status, 0);
+    EXPECT_NE(h.out.find("--nc DRAWING --machine NAME"), std::string::npos);
+    Result v = Run("--version");
+    EXPECT_EQ(v.out, "veltrum32 1.1.36\n");
+    EXPECT_EQ(Run("--frobnicate").status, 2);
+}
+
+TEST_F(Cli, EveryExampleForEveryMachine) {
+    const std::pair<const char*, const char*> machines[] = {
+        {"iso_fanuc_mill", "O1234"},
+        {"linuxcnc_mill", "(Veltrum32 program 1234)"},
+        {"heidenhain", "0 BEGIN PGM 1234 MM"},
+        {"Svarv diameter (ISO)", "G18"}};
+    for (const char* example : {"flange.vgm", "plate.vgm", "shaft.vgm"}) {
+        for (const auto& [machine, mark] : machines) {
+            Result r = Run("--nc " + Example(example) + " --machine '" + machine + "'");
+            EXPECT_EQ(r.status, 0) << example << " " << machine << ": " << r.err;
+            EXPECT_NE(r.out.find(mark), std::string::npos) << example << " " << machine;
+            EXPECT_EQ(r.out.find('\r'), std::string::npos);
+        }
+    }
+    // The options of the NC window, and a file instead of standard output.
+    Result r = Run("--nc " + Example("plate.vgm") +
+                   " --machine iso_fanuc_mill --block-numbers off --comments off -o '" +
+                   home.File("plate.nc") + "'");
+    EXPECT_EQ(r.status, 0) << r.err;
+    const std::string nc = ReadFile(home.File("plate.nc"));
+    EXPECT_NE(nc.find("\nG2 X80. Y-20. I0. J-20.\n"), std::string::npos) << nc;
+    EXPECT_EQ(nc.find("(P"), std::string::npos);
+}
+
+TEST_F(Cli, NcErrors) {
+    Result missing = Run("--nc '" + home.File("none.vgm") + "' --machine heidenhain");
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_NE(missing.err.find("none.vgm"), std::string::npos);
+    Result unknown = Run("--nc " + Example("plate.vgm") + " --machine Nope");
+    EXPECT_EQ(unknown.status, 1);
+    EXPECT_NE(unknown.err.find("\"LinuxCNC fräs\""), std::string::npos) << unknown.err;
+    EXPECT_EQ(Run("--nc " + Example("plate.vgm")).status, 2);  // no machine named
+    // An engine that fails: its own words reach the user, and nothing is written.
+    WriteFile(home.File("vtengine"),
+              "#!/bin/sh\necho 'vtengine: the machine is broken' >&2\nexit 1\n");
+    fs::permissions(home.File("vtengine"), fs::perms::owner_all);
+    Result broken = Run("--nc " + Example("plate.vgm") + " --machine heidenhain -o '" +
+                        home.File("x.nc") + "'");
+    EXPECT_EQ(broken.status, 1);
+    EXPECT_NE(broken.err.find("the machine is broken"), std::string::npos) << broken.err;
+    EXPECT_FALSE(fs::exists(home.File("x.nc")));
+}
+
+TEST_F(Cli, Convert) {
+    // A drawing written back is the same file.
+    EXPECT_EQ(Run("--convert " + Example("flange.vgm") + " '" + home.File("f.vgm") + "'").status,
+              0);
+    EXPECT_EQ(ReadFile(home.File("f.vgm")), ReadFile(std::string(VT_EXAMPLES) + "/flange.vgm"));
+    // DXF into the exchange file and from there into a drawing.
+    EXPECT_EQ(Run("--convert '" + std::string(VT_TEST_DATA) + "/dxf/r2000_blocks.dxf' '" +
+                  home.File("b.rit") + "'")
+                  .status,
+              0);
+    EXPECT_EQ(Run("--convert '" + home.File("b.rit") + "' '" + home.File("b.vtm") + "'").status, 0);
+    EXPECT_TRUE(fs::file_size(home.File("b.vtm")) > 0);
+    Result dxf = Run("--convert " + Example("plate.vgm") + " '" + home.File("p.dxf") + "'");
+    EXPECT_EQ(dxf.status, 1);
+    EXPECT_FALSE(fs::exists(home.File("p.dxf")));
+    EXPECT_EQ(Run("--convert '" + home.File("none.vgm") + "' '" + home.File("n.vgm") + "'").status,
+              1);
+}
+
+}  // namespace
