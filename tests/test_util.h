@@ -109,6 +109,8 @@ class FakeUi : public Ui {
         machineChoices.pop_front();
         return c;
     }
+    std::vector<std::string> opened;  // OpenExternal's targets
+    void OpenExternal(const std::string& target) override { opened.push_back(target); }
     std::string clipboard;
     void SetClipboard(const std::string& text) override { clipboard = text; }
     // Settings dialogs: each answer edits the copy and says OK (true) or Cancel.

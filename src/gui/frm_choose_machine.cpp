@@ -9,12 +9,15 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/language.h"
+#include "app/program.h"
 #include "qt_language.h"
 #include "qt_util.h"
 
 namespace vt::gui {
 
-int ChooseMachineDialog(QWidget* owner, const std::vector<std::string>& names, int current) {
+int ChooseMachineDialog(QWidget* owner, Program* program, const std::vector<std::string>& names,
+                        int current) {
     QDialog d(owner);
     d.setObjectName("frm_ChooseMachine");
     d.setProperty(kTagProperty, "1006");
@@ -49,6 +52,11 @@ int ChooseMachineDialog(QWidget* owner, const std::vector<std::string>& names, i
     });
     QObject::connect(ok, &QPushButton::clicked, &d, &QDialog::accept);
     QObject::connect(cancel, &QPushButton::clicked, &d, &QDialog::reject);
+    SetTags(&d, {{"lblChooseMachine", 1017}, {"cmdOk", 4006}, {"cmdCancel", 4005}});
+    if (program) {
+        QtLanguageTarget target(&d);
+        SetLanguage(*program, target);
+    }
     d.exec();
     return chosen;
 }

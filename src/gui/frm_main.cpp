@@ -136,6 +136,8 @@ void FrmMain::BuildMenus() {
                 QAction* a = current->addAction(e.caption);
                 a->setObjectName(name);
                 a->setCheckable(e.kind == MenuEntry::Check);
+                for (const MenuShortcut& sc : MenuShortcuts())
+                    if (name == sc.name) a->setShortcut(QKeySequence(sc.keys));
                 connect(a, &QAction::triggered, this, [this, name] { Run(name); });
                 break;
             }

@@ -143,6 +143,13 @@ bool ShowFrmPrint(Program& p, QWidget* owner, PrintMode mode, QPrinter& printer,
     QObject::connect(ok, &QPushButton::clicked, &d, &QDialog::accept);
     QObject::connect(cancel, &QPushButton::clicked, &d, &QDialog::reject);
 
+    SetTags(&d, {{"framePrinter", 1020}, {"btnPrinterSetup", 1021}, {"frameOrientation", 1022},
+                 {"obPortrait", 1023},   {"obLandscape", 1024},     {"frameCopies", 1025},
+                 {"lblCopies", 1026},    {"frame_Ritning", 1027},   {"frame_NC", 1027},
+                 {"lblPrint", 1028},     {"cbPoints", 1029},        {"cbLines", 1030},
+                 {"cbCircles", 1031},    {"cbEndpoints", 1032},     {"cbIntersecPoints", 1033},
+                 {"cbNC", 1034},         {"cbColor", 1035},         {"lblLineWidth", 1036},
+                 {"OKButton", 1037},     {"CancelButton", 4005}});
     QtLanguageTarget target(&d);
     SetLanguage(p, target);
     if (d.exec() != QDialog::Accepted) return false;

@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -20,6 +21,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "app/ini_file.h"
 #include "app/language.h"
 #include "app/program.h"
 #include "platform_texts.h"
@@ -101,6 +103,7 @@ bool ShowFrmSettings(Program& p, QWidget* owner, SettingsDialog& dlg) {
     auto* folders = new QWidget(tabs);
     auto* fg = new QGridLayout(folders);
     struct FolderRow {
+        const char* labelName;
         const char* label;
         const char* text;
         const char* button;
@@ -108,11 +111,12 @@ bool ShowFrmSettings(Program& p, QWidget* owner, SettingsDialog& dlg) {
         std::string ProgramSettings::*field;
     };
     const FolderRow rows[] = {
-        {"Postprocessorer:", "txtPost", "cmdPost", "Ange sökväg för postprocessorer",
+        {"lblPost", "Postprocessorer:", "txtPost", "cmdPost", "Ange sökväg för postprocessorer",
          &ProgramSettings::Postpath},
-        {"Ritningsfiler (GEO):", "txtGEO", "cmdGEO", "Ange sökväg för ritningsfiler (GEO)",
-         &ProgramSettings::GEOpath},
-        {"NC program:", "txtNC", "cmdNC", "Ange sökväg för NC Program", &ProgramSettings::NCpath},
+        {"lblGEO", "Ritningsfiler (GEO):", "txtGEO", "cmdGEO",
+         "Ange sökväg för ritningsfiler (GEO)", &ProgramSettings::GEOpath},
+        {"lblNC", "NC program:", "txtNC", "cmdNC", "Ange sökväg för NC Program",
+         &ProgramSettings::NCpath},
     };
     std::vector<std::pair<QLineEdit*, std::string ProgramSettings::*>> folderEdits;
     int r = 0;
@@ -121,7 +125,7 @@ bool ShowFrmSettings(Program& p, QWidget* owner, SettingsDialog& dlg) {
         edit->setMinimumWidth(300);
         auto* browse = Named(new QPushButton("...", folders), row.button);
         browse->setFixedWidth(32);
-        fg->addWidget(new QLabel(row.label, folders), r, 0);
+        fg->addWidget(Named(new QLabel(row.label, folders), row.labelName), r, 0);
         fg->addWidget(edit, r, 1);
         fg->addWidget(browse, r, 2);
         const QString title = row.title;
@@ -226,6 +230,23 @@ bool ShowFrmSettings(Program& p, QWidget* owner, SettingsDialog& dlg) {
     QObject::connect(mult, &QCheckBox::toggled, &d, [&s](bool on) { s.PPUseMult = on; });
     mg->addWidget(mult, 3, 0, 1, 2);
     sv->addWidget(machine);
+    // The language: the built-in Swedish or a file of lang/, from the next start.
+    auto* language = Named(new QGroupBox("Språk", start), "frameLanguage");
+    auto* lh = new QHBoxLayout(language);
+    auto* languages = Named(new QComboBox(language), "cbLanguage");
+    languages->addItem("Svenska", QString());
+    for (const QString& f :
+         QDir(Q(p.paths.File("lang"))).entryList({"*.LNG", "*.lng"}, QDir::Files, QDir::Name)) {
+        const std::string name =
+            INIReadString(p.paths.File("lang/" + S(f)), "LANGUAGE", "Name", S(f));
+        languages->addItem(Q(name), f);
+    }
+    languages->setCurrentIndex(std::max(0, static_cast<int>(languages->findData(Q(s.Language)))));
+    QObject::connect(languages, &QComboBox::currentIndexChanged, &d,
+                     [&s, languages](int i) { s.Language = S(languages->itemData(i).toString()); });
+    lh->addWidget(languages, 1);
+    lh->addWidget(Named(new QLabel("Gäller från nästa start", language), "lblLanguage"));
+    sv->addWidget(language);
     sv->addStretch();
     tabs->addTab(start, "Start och maskin");
 
@@ -267,6 +288,17 @@ bool ShowFrmSettings(Program& p, QWidget* owner, SettingsDialog& dlg) {
     QObject::connect(ok, &QPushButton::clicked, &d, &QDialog::accept);
     QObject::connect(cancel, &QPushButton::clicked, &d, &QDialog::reject);
 
+    SetTags(&d, {{"SSTabSettings", 1100},  {"lblPost", 1104},         {"lblGEO", 1105},
+                 {"lblNC", 1106},          {"cmdDrawcolor", 1107},    {"cmdSelected", 1108},
+                 {"cmdTemp", 1109},        {"cmdHighlight", 1110},    {"cmdEP", 1111},
+                 {"cmdMP", 1112},          {"cmdQP", 1113},           {"cmdCP", 1114},
+                 {"cmdIntersec", 1115},    {"cmdAxisColor", 1116},    {"cmdOrigoColor", 1117},
+                 {"cmdBackColor", 1118},   {"cmdVV", 1119},           {"cmdVVi", 1120},
+                 {"frameAutoLoad", 1121},  {"optAutoNone", 1122},     {"optAutoLast", 1123},
+                 {"optAutoMall", 1124},    {"frameMaskin", 1125},     {"optMaskinAsk", 1126},
+                 {"optMaskinLast", 1127},  {"optMaskinAlways", 1128}, {"chkUsePPMult", 1129},
+                 {"cmdSetupPlugin", 1130}, {"cmdRegPlugins", 1131},   {"frameLanguage", 1132},
+                 {"lblLanguage", 1133},    {"OKButton", 4006},        {"CancelButton", 4005}});
     QtLanguageTarget target(&d);
     SetLanguage(p, target);
     if (d.exec() != QDialog::Accepted) return false;

@@ -21,6 +21,7 @@
 #include "batch/headless.h"
 #include "frm_main.h"
 #include "frm_splash.h"
+#include "icons.h"
 #include "qt_ui.h"
 
 int main(int argc, char** argv) {
@@ -52,6 +53,8 @@ int main(int argc, char** argv) {
 
     QApplication app(argc, argv);
     QApplication::setApplicationName("Veltrum32");
+    QApplication::setDesktopFileName("veltrum32");
+    QApplication::setWindowIcon(QIcon(vt::gui::LogoPicture(64)));
     QApplication::setQuitOnLastWindowClosed(false);
 
     vt::gui::QtUi ui;

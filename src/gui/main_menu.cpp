@@ -162,4 +162,14 @@ const char* MenuCaption(const char* name) {
     return "";
 }
 
+const std::vector<MenuShortcut>& MenuShortcuts() {
+    static const std::vector<MenuShortcut> shortcuts = {
+        {"mnuNy", "Ctrl+N"},    {"mnuOppna", "Ctrl+O"},
+        {"mnuSpara", "Ctrl+S"}, {"mnuSparasom", "Ctrl+Shift+S"},
+        {"mnuPrint", "Ctrl+P"}, {"mnuUndo", "Ctrl+Z"},
+        {"mnuQuit", "Ctrl+Q"},  {"mnuHelpIndex", "F1"},
+    };
+    return shortcuts;
+}
+
 }  // namespace vt::gui

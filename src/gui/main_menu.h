@@ -16,6 +16,13 @@ struct MenuEntry {
 // hidden first element of a control array (plug-in commands, machines).
 const std::vector<MenuEntry>& MainMenuLayout();
 
+// Keyboard shortcuts of menu items, beside the program's own keys (which use no Ctrl).
+struct MenuShortcut {
+    const char* name;
+    const char* keys;
+};
+const std::vector<MenuShortcut>& MenuShortcuts();
+
 struct ToolbarLayout {
     const char* name;
     int area;  // 0 top, 1 left, 2 right

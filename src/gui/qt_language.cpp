@@ -44,6 +44,12 @@ ControlKind KindOf(QObject* o) {
 
 }  // namespace
 
+void SetTags(QWidget* window, std::initializer_list<std::pair<const char*, int>> tags) {
+    for (const auto& [name, number] : tags)
+        for (QObject* o : window->findChildren<QObject*>(name))
+            o->setProperty(kTagProperty, QString::number(number));
+}
+
 QtLanguageTarget::QtLanguageTarget(QWidget* window) : window_(window) {
     for (QObject* o : window->findChildren<QObject*>()) {
         ControlKind k = KindOf(o);

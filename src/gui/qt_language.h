@@ -5,6 +5,8 @@
 #include <QObject>
 #include <QPointer>
 #include <QWidget>
+#include <initializer_list>
+#include <utility>
 
 #include "app/language.h"
 
@@ -12,6 +14,9 @@ namespace vt::gui {
 
 // The "tag" property of a widget or action holds its text number (window designer's tag).
 inline constexpr const char* kTagProperty = "tag";
+
+// Gives the named controls of a window their text numbers.
+void SetTags(QWidget* window, std::initializer_list<std::pair<const char*, int>> tags);
 
 class QtLanguageTarget : public LanguageTarget {
   public:

@@ -4,10 +4,12 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCursor>
+#include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QUrl>
 #include <cstdlib>
 
 #include "app/program.h"
@@ -165,7 +167,12 @@ void QtUi::MovePointerBy(int dx, int dy) {
 }
 
 int QtUi::ChooseMachine(const std::vector<std::string>& names, int current) {
-    return ChooseMachineDialog(main_, names, current);
+    return ChooseMachineDialog(main_, program_, names, current);
+}
+
+void QtUi::OpenExternal(const std::string& target) {
+    const QString t = Q(target);
+    QDesktopServices::openUrl(t.startsWith('/') ? QUrl::fromLocalFile(t) : QUrl(t));
 }
 
 void QtUi::SetClipboard(const std::string& text) {

@@ -34,6 +34,7 @@ class QtUi : public Ui {
     void MovePointerBy(int dx, int dy) override;
     int ChooseMachine(const std::vector<std::string>& names, int current) override;
     void SetClipboard(const std::string& text) override;
+    void OpenExternal(const std::string& target) override;
     bool ShowSettings(SettingsDialog& dialog) override;
     bool ShowPrintDialog(PrintMode mode, PrintOptions& options) override;
     std::unique_ptr<PrintJob> StartPrint(const PrintOptions& options) override;

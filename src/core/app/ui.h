@@ -80,6 +80,9 @@ class Ui {
     // Asks modally which machine to use; returns the chosen index, or -1 when nothing was chosen.
     virtual int ChooseMachine(const std::vector<std::string>& names, int current) { return -1; }
 
+    // Opens a local file (a path) or a web address in the desktop's viewer or browser.
+    virtual void OpenExternal(const std::string& target) {}
+
     // Replaces the clipboard's content with the text.
     virtual void SetClipboard(const std::string& text) {}
 

@@ -10,5 +10,7 @@ inline constexpr int kVersionMajor = 1;
 inline constexpr int kVersionMinor = 1;
 inline constexpr int kVersionRevision = 36;
 inline constexpr const char* kVersionText = "1.1.36";
+// The project's public web page; empty while it has none.
+inline constexpr const char* kProjectUrl = "";
 
 }  // namespace vt

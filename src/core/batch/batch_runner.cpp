@@ -106,6 +106,7 @@ class BatchUi : public Ui {
     bool ShowSettings(SettingsDialog& dialog) override;
     void PumpEvents() override;
     void SetClipboard(const std::string& text) override;
+    void OpenExternal(const std::string& target) override;
     bool ShowPrintDialog(PrintMode mode, PrintOptions& options) override;
     std::unique_ptr<PrintJob> StartPrint(const PrintOptions& options) override;
     Program* program = nullptr;
@@ -247,6 +248,10 @@ int BatchUi::ChooseMachine(const std::vector<std::string>& names, int) {
     auto it = std::find(names.begin(), names.end(), w[1]);
     if (it == names.end()) r_.Fail("no machine is called " + w[1]);
     return static_cast<int>(it - names.begin());
+}
+
+void BatchUi::OpenExternal(const std::string& target) {
+    r_.Out() << "OPEN " << target << "\n";
 }
 
 void BatchUi::SetClipboard(const std::string& text) {

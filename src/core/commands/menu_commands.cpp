@@ -7,6 +7,7 @@
 #include "app/settings_dialog.h"
 #include "commands/analysis.h"
 #include "commands/command_reset.h"
+#include "commands/help_commands.h"
 #include "commands/mode_table.h"
 #include "commands/value_input.h"
 #include "files/file_commands.h"
@@ -62,6 +63,9 @@ const std::map<std::string, Handler>& Handlers() {
             {"mnuIntersecMore", [](Program& p, int) { ToggleSnapSwitch(p, "mnuIntersecMore"); }},
             {"mnuPrint", [](Program& p, int) { mnuPrint_Click(p); }},
             {"mnuSettings", [](Program& p, int) { mnuSettings_Click(p); }},
+            {"mnuHelpIndex", [](Program& p, int) { mnuHelpIndex_Click(p); }},
+            {"mnuHelpInternet", [](Program& p, int) { mnuHelpInternet_Click(p); }},
+            {"mnuHelpAbout", [](Program& p, int) { mnuHelpAbout_Click(p); }},
             {"mnuNCIncAbs", [](Program& p, int) { mnuNCIncAbs_Click(p); }},
             {"mnuNCundolast", [](Program& p, int) { mnuNCundolast_Click(p); }},
             {"mnuNCClearAll", [](Program& p, int) { mnuNCClearAll_Click(p); }},

@@ -160,3 +160,31 @@ TEST(SetLanguageTest, TagThatIsNotANumberGoesToTheErrorReport) {
 
 }  // namespace
 }  // namespace vt
+
+namespace vt {
+namespace {
+
+// The settings' choice from lang/, and --language over it.
+TEST(GetText, ChosenLanguageFile) {
+    test::TempDir dir;
+    std::filesystem::create_directories(dir.File("lang"));
+    test::WriteFile(dir.File("lang/English.LNG"),
+                    "[LANGUAGE]\r\n2000=\" CIRCLE WITH CENTRE AND RADIUS\"\r\n");
+    test::WriteFile(dir.File("other.LNG"), "[LANGUAGE]\r\n2000=\" KREIS\"\r\n");
+    test::FakeUi ui;
+    {
+        Program p(ui, dir.Path());
+        EXPECT_FALSE(p.language.FilePresent());
+    }
+    test::WriteFile(dir.File("veltrum32.ini"), "[Program]\r\nLanguage=English.LNG\r\n");
+    Program english(ui, dir.Path());
+    EXPECT_EQ(english.language.GetText(2000), " CIRCLE WITH CENTRE AND RADIUS");
+    Program option(ui, dir.Path(), dir.File("other.LNG"));
+    EXPECT_EQ(option.language.GetText(2000), " KREIS");
+    test::WriteFile(dir.File("veltrum32.ini"), "[Program]\r\nLanguage=Missing.LNG\r\n");
+    Program missing(ui, dir.Path());
+    EXPECT_FALSE(missing.language.FilePresent());  // the built-in Swedish table
+}
+
+}  // namespace
+}  // namespace vt
