@@ -240,6 +240,35 @@ class ReadOnlyFolder {
     bool mounted_ = false, usable_ = false;
 };
 
+// A small file system of its own (root only): a full disk can be made in it.
+class SmallDisk {
+  public:
+    explicit SmallDisk(int kilobytes) {
+        if (::geteuid() != 0) return;
+        usable_ = std::system(("mount -t tmpfs -o size=" + std::to_string(kilobytes) + "k tmpfs '" +
+                               dir_.Path() + "' 2>/dev/null")
+                                  .c_str()) == 0;
+    }
+    ~SmallDisk() {
+        if (usable_) [[maybe_unused]]
+            int r = std::system(("umount '" + dir_.Path() + "' 2>/dev/null").c_str());
+    }
+    bool Usable() const { return usable_; }
+    std::string File(const std::string& name) const { return dir_.File(name); }
+    const std::string& Path() const { return dir_.Path(); }
+    // Fills what space is left with one file.
+    void Fill() const {
+        std::ofstream f(dir_.File("filler"), std::ios::binary);
+        std::string block(4096, 'x');
+        while (f.write(block.data(), static_cast<std::streamsize>(block.size()))) {
+        }
+    }
+
+  private:
+    TempDir dir_;
+    bool usable_ = false;
+};
+
 inline void WriteFile(const std::string& path, const std::string& content) {
     std::ofstream out(path, std::ios::binary);
     out << content;

@@ -1,6 +1,7 @@
 // NC program generation: job file, engine run, result into the NC code window.
 #include "nc/nc_code.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "app/error_report.h"
@@ -70,11 +71,20 @@ void GenNCCode(Program& p) {
                 EngineMessage(p, p.language.GetText(2402) + "\r\n" + run.errorText);
                 return;
         }
-        std::vector<std::string> lines;
-        if (!ReadTextLines(result, lines)) {
+        // An NC program is text: control bytes mean the engine wrote something else.
+        std::string bytes;
+        const bool isText =
+            ReadFileBytes(result, bytes) && std::none_of(bytes.begin(), bytes.end(), [](char ch) {
+                const auto c = static_cast<unsigned char>(ch);
+                return c < 0x20 && c != '\t' && c != '\r' && c != '\n' && c != '\f';
+            });
+        if (!isText) {
             EngineMessage(p, p.language.GetText(2402) + "\r\n" + result);
             return;
         }
+        std::vector<std::string> lines;
+        for (auto l : SplitLines(bytes))
+            lines.push_back(DecodeLine(l));
         std::string text;
         for (const std::string& l : lines)
             text += l + "\r\n";

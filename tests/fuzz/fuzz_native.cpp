@@ -1,0 +1,17 @@
+// Fuzz target: LoadGEO on any bytes, then the drawing painted and its snap points rebuilt.
+#include "files/native_file.h"
+#include "fuzz_util.h"
+#include "model/snap_points.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    using namespace vt;
+    fuzz::FuzzUi ui;
+    Program p(ui, fuzz::Folder());
+    const std::string path = fuzz::AsFile(data, size, "part.vgm");
+    std::string name = path;
+    LoadGEO(p, name);
+    UpdatePoints(p);
+    fuzz::Paint(p);
+    fuzz::Tidy();
+    return 0;
+}

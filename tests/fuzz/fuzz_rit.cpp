@@ -1,0 +1,16 @@
+// Fuzz target: ImportRit on any bytes, then the drawing painted and its snap points rebuilt.
+#include "files/rit_file.h"
+#include "fuzz_util.h"
+#include "model/snap_points.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    using namespace vt;
+    fuzz::FuzzUi ui;
+    Program p(ui, fuzz::Folder());
+    const std::string path = fuzz::AsFile(data, size, "part.rit");
+    ImportRit(p, path);
+    UpdatePoints(p);
+    fuzz::Paint(p);
+    fuzz::Tidy();
+    return 0;
+}
