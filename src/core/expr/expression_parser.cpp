@@ -98,8 +98,27 @@ static double Checked(double v) {
     return v;
 }
 
+// One level of parentheses or function argument. The limit is deep enough for any hand-typed
+// value; deeper text would run the recursion off the stack.
+class Nesting {
+  public:
+    explicit Nesting(int& depth) : depth_(depth) {
+        constexpr int kMaxDepth = 200;
+        if (depth_ >= kMaxDepth)
+            throw ParserError{28, "Out of stack space", clsExpressionParser::DefaultErrorSource()};
+        ++depth_;
+    }
+    ~Nesting() { --depth_; }
+    Nesting(const Nesting&) = delete;
+    Nesting& operator=(const Nesting&) = delete;
+
+  private:
+    int& depth_;
+};
+
 double clsExpressionParser::ParseNumExp() {
     PARSE_ROUTINE("ParseNumExp", {
+        Nesting nest(depth_);
         double value = ParseTerm();
         while (Within()) {
             int t = GetToken();
@@ -226,6 +245,7 @@ ParseOutcome clsExpressionParser::Evaluate(const std::string& input) {
         if (c == ',') c = '.';
     text_ = text;
     position_ = 1;
+    depth_ = 0;
     try {
         try {
             SkipSpaces();

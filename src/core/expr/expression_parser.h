@@ -62,6 +62,7 @@ class clsExpressionParser {
     std::string text_;
     int position_ = 1;
     int tokenLength_ = 0;
+    int depth_ = 0;                            // nesting of parentheses and function arguments
     std::map<std::string, double> constants_;  // upper-case names
 };
 

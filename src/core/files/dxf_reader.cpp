@@ -187,6 +187,7 @@ class Importer {
                   std::vector<std::string>& inserting) {
         Entity e;
         while (src.Next(e)) {
+            if (depth > 0 && !Spend(e)) return false;
             if (e.name == "EOF") return true;
             if (e.name == "ENDSEC") return false;
             const bool paper = e.Num(67, 0) == 1;
@@ -204,6 +205,18 @@ class Importer {
     }
 
   private:
+    // Block expansion is bounded: nested arrays of blocks can multiply to more placements than
+    // any drawing holds, and a file must not keep the program busy for hours.
+    bool Spend(const Entity& e) {
+        if (budget_ > 0) {
+            --budget_;
+            return true;
+        }
+        if (!budgetNoted_) Note(e, "för många blockplaceringar, resten hoppas över");
+        budgetNoted_ = true;
+        return false;
+    }
+
     void Note(const Entity& e, const std::string& what) {
         log += e.name + "(" + std::to_string(e.line) + ")" + (what.empty() ? "" : ": " + what) +
                "\r\n";
@@ -429,6 +442,7 @@ class Importer {
         inserting.push_back(name);
         for (int r = 0; r < rows; ++r) {
             for (int c = 0; c < cols; ++c) {
+                if (!Spend(e)) break;
                 // Block coordinates from the base point, scaled, turned, moved to the insertion
                 // point (and its array place), in the insert's plane.
                 const Xform local = Xform::Translate(e.Num(10, 0), e.Num(20, 0))
@@ -445,6 +459,8 @@ class Importer {
 
     Program& p_;
     bool circleRefused_ = false;
+    long budget_ = 2'000'000;  // block entities and placements
+    bool budgetNoted_ = false;
 };
 
 // HEADER: only $INSUNITS is of interest (for the log).

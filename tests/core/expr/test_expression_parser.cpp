@@ -93,6 +93,27 @@ TEST(ExpressionParser, ErrorSourceChain) {
     EXPECT_EQ(parser.LastErrorPosition(), 6);
 }
 
+TEST(ExpressionParser, DeepNestingIsAnErrorNotACrash) {
+    clsExpressionParser parser;
+    const auto nested = [](int n, const std::string& open) {
+        std::string t;
+        for (int i = 0; i < n; ++i)
+            t += open;
+        t += "1";
+        for (int i = 0; i < n; ++i)
+            t += ")";
+        return t;
+    };
+    EXPECT_DOUBLE_EQ(parser.Evaluate(nested(150, "(")).value, 1);
+    EXPECT_DOUBLE_EQ(parser.Evaluate(nested(150, "abs(")).value, 1);
+    for (const char* open : {"(", "-(", "sin("}) {
+        const ParseOutcome r = parser.Evaluate(nested(200000, open));
+        EXPECT_FALSE(r.ok) << open;
+        EXPECT_EQ(r.error.number, 28) << open;
+    }
+    EXPECT_DOUBLE_EQ(parser.Evaluate("2*(3+4)").value, 14);  // usable after the error
+}
+
 TEST(ExpressionParser, Constants) {
     clsExpressionParser parser;
     parser.AddConstant("  dia ", 40);

@@ -271,6 +271,26 @@ TEST_F(DxfTest, LayoutVariationsAndOddEntities) {
     EXPECT_NE(log.find(": nät\r\n"), std::string::npos);
 }
 
+TEST_F(DxfTest, MultiplyingBlockArraysEndInReasonableTime) {
+    // Each level places the next one as a 1000 x 1000 array; only the innermost holds anything.
+    std::string blocks = "0\nSECTION\n2\nBLOCKS\n";
+    for (int level = 0; level < 4; ++level) {
+        blocks += "0\nBLOCK\n2\nB" + std::to_string(level) + "\n10\n0\n20\n0\n";
+        if (level == 3)
+            blocks += "0\nFACE\n";
+        else
+            blocks += "0\nINSERT\n2\nB" + std::to_string(level + 1) +
+                      "\n10\n0\n20\n0\n70\n1000\n71\n1000\n";
+        blocks += "0\nENDBLK\n";
+    }
+    LoadText(blocks + "0\nENDSEC\n" +
+             Dxf("INSERT\n2\nB0\n10\n0\n20\n0\n0\nLINE\n10\n0\n20\n0\n11\n1\n21\n1\n0\n"));
+    EXPECT_EQ(Objects(p), std::vector<std::string>{"L 0 0 1 1"});  // what follows still imports
+    const std::string log = ReadFile(dir.File("dxfimport.log"));
+    EXPECT_NE(log.find(": för många blockplaceringar, resten hoppas över\r\n"), std::string::npos);
+    EXPECT_LT(log.size(), 200'000'000u);
+}
+
 TEST_F(DxfTest, MissingFile) {
     LoadDXF(p, dir.File("none.dxf"));
     ASSERT_EQ(ui.messages.size(), 1u);
