@@ -1,10 +1,14 @@
 // UpdatePoints and the snap-point switches.
 #include "model/snap_points.h"
 
+#include <optional>
+#include <vector>
+
 #include "app/program.h"
 #include "geometry/intersections.h"
 #include "geometry/primitives.h"
 #include "model/drawing_ops.h"
+#include "model/snap_grid.h"
 
 namespace vt {
 
@@ -56,14 +60,43 @@ bool BuildPoints(Program& p) {
             }
         }
     }
+    if (!s.LL && !s.CC && !s.LC) return true;
+
+    // Candidate pairs come from a grid of the objects' widened boxes; the points from the same
+    // computations, in the same order (by the first object, then the second), as a pair-by-pair
+    // search would make them.
     const bool more = s.IntersecMore == 1;
+    std::vector<int> lines, circles;
+    std::vector<SnapBox> boxes(static_cast<std::size_t>(n) + 1);
+    for (int i = 1; i <= n; ++i) {
+        const RitObjekt& o = d.Obj(i);
+        if (o.Typ == kLine) {
+            lines.push_back(i);
+            boxes[static_cast<std::size_t>(i)] = SegmentBox(o.X1, o.Y1, o.X2, o.Y2, kWiden);
+        } else if (o.Typ == kCircle) {
+            circles.push_back(i);
+            boxes[static_cast<std::size_t>(i)] = CircleBox(o.CX, o.CY, o.R, kWiden);
+        }
+    }
+    std::optional<SnapGrid> lineGrid, circleGrid;
+    auto lineIndex = [&]() -> SnapGrid& {
+        if (!lineGrid) lineGrid.emplace(boxes, lines);
+        return *lineGrid;
+    };
+    auto circleIndex = [&]() -> SnapGrid& {
+        if (!circleGrid) circleGrid.emplace(boxes, circles);
+        return *circleGrid;
+    };
+
     if (s.LL) {
-        for (int i = 1; i <= n; ++i) {
+        for (int i : lines) {
             const RitObjekt& a = d.Obj(i);
-            if (a.Typ != kLine) continue;
-            for (int j = 1; j <= n; ++j) {
+            const std::vector<int>& near =
+                more ? lineIndex().AlongLine(a.X1, a.Y1, a.X2, a.Y2)
+                     : lineIndex().Overlapping(boxes[static_cast<std::size_t>(i)]);
+            for (int j : near) {
+                if (j == i) continue;
                 const RitObjekt& b = d.Obj(j);
-                if (j == i || b.Typ != kLine) continue;
                 PointResult r = Lin2LinIntersec(a.X1, a.Y1, a.X2, a.Y2, b.X1, b.Y1, b.X2, b.Y2);
                 if (r.CalcError) continue;
                 bool inA = more || PointInBox(r.Pt.X, r.Pt.Y, a.X1, a.Y1, a.X2, a.Y2, kWiden);
@@ -73,12 +106,11 @@ bool BuildPoints(Program& p) {
         }
     }
     if (s.CC) {
-        for (int i = 1; i <= n; ++i) {
+        for (int i : circles) {
             const RitObjekt& a = d.Obj(i);
-            if (a.Typ != kCircle) continue;
-            for (int j = 1; j <= n; ++j) {
+            for (int j : circleIndex().Overlapping(boxes[static_cast<std::size_t>(i)])) {
+                if (j == i) continue;
                 const RitObjekt& b = d.Obj(j);
-                if (j == i || b.Typ != kCircle) continue;
                 IntersectionList l = Arc2ArcIntersect(a.CX, a.CY, a.R, b.CX, b.CY, b.R);
                 for (int k = 1; k <= l.Count; ++k)
                     if (!Add(p, l.Pt[static_cast<std::size_t>(k)].X,
@@ -88,12 +120,24 @@ bool BuildPoints(Program& p) {
         }
     }
     if (s.LC) {
-        for (int i = 1; i <= n; ++i) {
-            const RitObjekt& c = d.Obj(i);
-            if (c.Typ != kCircle) continue;
-            for (int j = 1; j <= n; ++j) {
+        // With IntersecMore a line meets circles along its whole extension: found line by line,
+        // then ordered by circle.
+        std::vector<std::vector<int>> extended;
+        if (more) {
+            extended.resize(static_cast<std::size_t>(n) + 1);
+            for (int j : lines) {
                 const RitObjekt& l = d.Obj(j);
-                if (l.Typ != kLine) continue;
+                for (int i : circleIndex().AlongLine(l.X1, l.Y1, l.X2, l.Y2))
+                    extended[static_cast<std::size_t>(i)].push_back(j);
+            }
+        }
+        for (int i : circles) {
+            const RitObjekt& c = d.Obj(i);
+            const std::vector<int>& near =
+                more ? extended[static_cast<std::size_t>(i)]
+                     : lineIndex().Overlapping(boxes[static_cast<std::size_t>(i)]);
+            for (int j : near) {
+                const RitObjekt& l = d.Obj(j);
                 IntersectionList r = Lin2ArcIntersec(c.CX, c.CY, c.R, l.X1, l.Y1, l.X2, l.Y2);
                 for (int k = 1; k <= r.Count; ++k) {
                     const SnapPoint& pt = r.Pt[static_cast<std::size_t>(k)];
