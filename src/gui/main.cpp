@@ -93,6 +93,9 @@ int main(int argc, char** argv) {
     }
     mainWindow.show();
     splash.reset();
+    // For the start-up benchmark: end as soon as the window is up.
+    if (!env("VELTRUM32_EXIT_WHEN_SHOWN").empty())
+        QTimer::singleShot(0, &app, [&] { app.exit(0); });
 
     QObject::connect(&app, &QApplication::lastWindowClosed, &app, &QApplication::quit);
     return app.exec();
