@@ -21,13 +21,28 @@ QtCanvas::QtCanvas(QPainter& painter, int w, int h, double printerPixelsPerTwip,
     ApplyPen();
 }
 
+QtCanvas::~QtCanvas() {
+    Flush();
+}
+
+void QtCanvas::Flush() {
+    if (pending_.empty()) return;
+    painter_.drawLines(pending_.data(), static_cast<int>(pending_.size()));
+    pending_.clear();
+}
+
 void QtCanvas::Clear(Colour background) {
+    Flush();
     painter_.fillRect(QRect(0, 0, w_, h_), ToQColor(background));
 }
 
 void QtCanvas::SetPen(Colour colour, int width, PenStyle style) {
-    colour_ = ToQColor(colour);
-    if (width > 0) width_ = width;
+    const QColor c = ToQColor(colour);
+    const int w = width > 0 ? width : width_;
+    if (c == colour_ && w == width_ && style == style_) return;
+    Flush();
+    colour_ = c;
+    width_ = w;
     style_ = style;
     ApplyPen();
 }
@@ -56,6 +71,8 @@ void QtCanvas::ApplyPen() {
 }
 
 void QtCanvas::SetXor(bool on) {
+    Flush();
+    xor_ = on;
     painter_.setCompositionMode(on ? QPainter::RasterOp_NotSourceXorDestination
                                    : QPainter::CompositionMode_SourceOver);
 }
@@ -70,17 +87,28 @@ void QtCanvas::Line(double x1, double y1, double x2, double y2) {
             b.rx() += a.x() < b.x() ? -1 : 1;
         else if (a.x() == b.x() && a.y() != b.y())
             b.ry() += a.y() < b.y() ? -1 : 1;
+        // Only axis-parallel strokes: the painter ends a slanted line of a batch one pixel
+        // differently from a slanted line on its own.
+        if (batching_ && !xor_ && style_ == PenStyle::Solid && (a.x() == b.x() || a.y() == b.y())) {
+            pending_.emplace_back(a, b);
+            if (pending_.size() >= 8192) Flush();
+            return;
+        }
+        Flush();
         painter_.drawLine(a, b);
         return;
     }
+    Flush();
     painter_.drawLine(QPointF(x1, y1), QPointF(x2, y2));
 }
 
 void QtCanvas::Ellipse(double l, double t, double r, double b) {
+    Flush();
     painter_.drawEllipse(QRectF(l, t, r - l, b - t));
 }
 
 void QtCanvas::Arc(double cx, double cy, double r, double start, double end) {
+    Flush();
     QRectF box(cx - r, cy - r, 2 * r, 2 * r);
     if (start == end) {
         painter_.drawEllipse(box);
@@ -94,6 +122,7 @@ void QtCanvas::Arc(double cx, double cy, double r, double start, double end) {
 }
 
 void QtCanvas::Rect(double x1, double y1, double x2, double y2) {
+    Flush();
     painter_.drawRect(QRectF(QPointF(std::min(x1, x2), std::min(y1, y2)),
                              QPointF(std::max(x1, x2), std::max(y1, y2))));
 }
@@ -116,6 +145,7 @@ double QtCanvas::LineHeight(const TextFont& font) const {
 }
 
 void QtCanvas::Text(double x, double y, const std::string& text, const TextFont& font) {
+    Flush();
     QFont f = FontFor(font);
     painter_.setFont(f);
     QFontMetricsF fm(f, painter_.device());

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QPainter>
+#include <vector>
 
 #include "view/canvas.h"
 
@@ -13,6 +14,14 @@ class QtCanvas : public Canvas {
     // screen.
     QtCanvas(QPainter& painter, int w, int h, double printerPixelsPerTwip = 0,
              int printerLineWidth = 1);
+    ~QtCanvas() override;
+    QtCanvas(const QtCanvas&) = delete;
+    QtCanvas& operator=(const QtCanvas&) = delete;
+
+    // Hands the lines gathered so far to the painter (done by every other call and at the end).
+    void Flush();
+    // Off: every line goes to the painter at once (the tests compare the two ways).
+    void SetBatching(bool on) { batching_ = on; }
 
     int Width() const override { return w_; }
     int Height() const override { return h_; }
@@ -41,6 +50,11 @@ class QtCanvas : public Canvas {
     QColor colour_ = Qt::black;
     int width_ = 1;
     PenStyle style_ = PenStyle::Solid;
+    bool xor_ = false;
+    // One-pixel solid axis-parallel screen lines in one pen (the snap-point crosses, most of a
+    // paint), drawn together: far cheaper than one call each.
+    bool batching_ = true;
+    std::vector<QLine> pending_;
 };
 
 }  // namespace vt::gui

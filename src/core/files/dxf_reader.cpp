@@ -68,12 +68,24 @@ bool IsTextCode(int code) {
 // The file's lines read as code/value pairs.
 class PairReader {
   public:
-    explicit PairReader(std::vector<std::string> lines) : lines_(std::move(lines)) {}
-    bool AtEnd() const { return at_ >= lines_.size(); }
-    std::size_t Line() const { return at_; }  // 1-based number of the line read last
+    // Reads the lines of `text` (which must outlive the reader) one at a time: a large file is
+    // never held twice.
+    explicit PairReader(std::string_view text) : text_(text) {}
+    bool AtEnd() const { return pos_ >= text_.size(); }
+    std::size_t Line() const { return line_; }  // 1-based number of the line read last
+    // The next line (LF, CR LF or CR ended), decoded; valid until the next call.
     const std::string& NextLine() {
         if (AtEnd()) throw VtError(kErrInputPastEnd);
-        return lines_[at_++];
+        std::size_t end = pos_;
+        while (end < text_.size() && text_[end] != '\n' && text_[end] != '\r')
+            ++end;
+        current_ = DecodeLine(text_.substr(pos_, end - pos_));
+        if (end < text_.size() && text_[end] == '\r' && end + 1 < text_.size() &&
+            text_[end + 1] == '\n')
+            ++end;
+        pos_ = end + 1;
+        ++line_;
+        return current_;
     }
     int Code() {
         std::string_view t = Trim(NextLine(), " \t");
@@ -87,8 +99,9 @@ class PairReader {
     }
 
   private:
-    std::vector<std::string> lines_;
-    std::size_t at_ = 0;
+    std::string_view text_;
+    std::size_t pos_ = 0, line_ = 0;
+    std::string current_;
 };
 
 // Where entities come from: the ENTITIES section as it is read, or a block's stored entities.
@@ -529,10 +542,7 @@ void LoadDXF(Program& p, const std::string& name) {
     std::string units;
     bool reachedEntities = false;
     const bool read = Guarded(p, "LoadDXF()", [&] {
-        std::vector<std::string> lines;
-        for (auto l : SplitLines(bytes))
-            lines.push_back(DecodeLine(l));
-        PairReader r(std::move(lines));
+        PairReader r(bytes);
         while (!r.AtEnd()) {
             // Sections: "0 SECTION" then "2 name". Anything else at this level is passed over.
             if (Trim(r.NextLine(), " \t") != "0" || r.AtEnd()) continue;

@@ -49,7 +49,7 @@ RitObjekt OffsetCircle(double x, double y, double r, double d) {
 LineMeasure LineLen(double x1, double y1, double x2, double y2) {
     LineMeasure m;
     double dx = std::fabs(x2 - x1), dy = std::fabs(y2 - y1);
-    m.Length = std::sqrt(dx * dx + dy * dy);
+    m.Length = SegmentLength(x1, y1, x2, y2);
     m.MidX = (x2 - x1) / 2 + x1;
     m.MidY = (y2 - y1) / 2 + y1;
     const double toDeg = 180 / kPi;

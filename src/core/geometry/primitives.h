@@ -2,6 +2,7 @@
 // Every routine is a pure function; failures are part of the result, never a global flag.
 #pragma once
 
+#include <cmath>
 #include <cstdint>
 
 #include "model/objects.h"
@@ -33,6 +34,11 @@ struct LineMeasure {
 };
 // Measures the segment; never fails.
 LineMeasure LineLen(double x1, double y1, double x2, double y2);
+// LineLen's Length alone, computed the same way (for the scans that need nothing else).
+inline double SegmentLength(double x1, double y1, double x2, double y2) {
+    const double dx = std::fabs(x2 - x1), dy = std::fabs(y2 - y1);
+    return std::sqrt(dx * dx + dy * dy);
+}
 
 // The counter-clockwise direction angle in degrees of a segment, as the information texts show it.
 double DirectionDeg(double x1, double y1, double x2, double y2);

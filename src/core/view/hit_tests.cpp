@@ -20,7 +20,7 @@ int16_t CheckRitPointHit(const Program& p, float x, float y) {
     for (int i = d.ObjectCount; i >= 1; --i) {
         const RitObjekt& o = d.Obj(i);
         if (o.Typ != kRitPoint) continue;
-        double dist = LineLen(x, y, o.X1, o.Y1).Length / skala;
+        double dist = SegmentLength(x, y, o.X1, o.Y1) / skala;
         if (dist < 15 && dist < best) {
             best = dist;
             hit = static_cast<int16_t>(i);
@@ -36,7 +36,7 @@ int32_t CheckPointHit(const Program& p, float x, float y) {
     int32_t hit = -1;
     for (int i = 1; i <= d.PointCount; ++i) {
         const SnapPoint& s = d.Pt(i);
-        double dist = LineLen(x, y, s.X, s.Y).Length / skala;
+        double dist = SegmentLength(x, y, s.X, s.Y) / skala;
         if (dist < 15 && dist < best) {
             best = dist;
             hit = i;
@@ -54,9 +54,9 @@ int16_t CheckLineHit(const Program& p, float x, float y) {
     for (int i = d.ObjectCount; i >= 1; --i) {
         const RitObjekt& o = d.Obj(i);
         if (o.Typ != kLine) continue;
-        double len = LineLen(o.X1, o.Y1, o.X2, o.Y2).Length / skala;
-        double d1 = LineLen(x, y, o.X1, o.Y1).Length / skala;
-        double d2 = LineLen(x, y, o.X2, o.Y2).Length / skala;
+        double len = SegmentLength(o.X1, o.Y1, o.X2, o.Y2) / skala;
+        double d1 = SegmentLength(x, y, o.X1, o.Y1) / skala;
+        double d2 = SegmentLength(x, y, o.X2, o.Y2) / skala;
         double e = std::fabs(d1 + d2 - len);
         if (!(e <= 0.1 && e < 1)) continue;
         if (e < best || (e == best && oddX)) {
@@ -75,7 +75,7 @@ int16_t CheckArcHit(const Program& p, float x, float y) {
     for (int i = d.ObjectCount; i >= 1; --i) {
         const RitObjekt& o = d.Obj(i);
         if (o.Typ != kCircle) continue;
-        double dc = LineLen(x, y, o.CX, o.CY).Length / skala;
+        double dc = SegmentLength(x, y, o.CX, o.CY) / skala;
         double diff = std::fabs(dc - o.R / skala);
         if (diff < 5 && diff < best) {
             best = diff;

@@ -1,0 +1,87 @@
+// The window's canvas gathers one-pixel lines and draws them together: the image must be the one
+// drawing them one by one gives, pixel for pixel, whatever the paint mixes in between.
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QPainter>
+#include <set>
+
+#include "app/program.h"
+#include "model/drawing_ops.h"
+#include "model/snap_points.h"
+#include "nc/toolpath.h"
+#include "qt_canvas.h"
+#include "test_util.h"
+#include "view/renderer.h"
+#include "view/view.h"
+
+namespace vt::gui {
+namespace {
+
+QImage Paint(Program& p, bool batching) {
+    QImage image(640, 400, QImage::Format_RGB32);
+    QPainter painter(&image);
+    QtCanvas canvas(painter, image.width(), image.height());
+    canvas.SetBatching(batching);
+    RitYta_Paint(p, canvas);
+    // The overlay's kind of drawing after the paint: xor lines, a box, dashes.
+    canvas.SetXor(true);
+    canvas.Line(0, 0, 639, 399);
+    canvas.SetXor(false);
+    canvas.SetPen(p.settings.SelectedColor, 1, PenStyle::Dash);
+    canvas.Line(0, 399, 639, 0);
+    canvas.Rect(10, 10, 50, 50);
+    return image;
+}
+
+TEST(QtCanvas, GatheredLinesGiveTheSameImage) {
+    test::TempDir dir;
+    test::FakeUi ui;
+    Program p(ui, dir.Path());
+    // Lines, circles, a part arc, drawing points; some selected (dotted extensions) and some
+    // temporary; every snap kind; a tool path with wide and dashed moves and labels.
+    for (int k = 0; k < 12; ++k) {
+        AddLine(p, k * 7, 0, k * 5 + 20, 60, false, false, false);
+        double r = 4 + k;
+        AddArc(p, k * 9, 30, 0, 0, r, false, false, false);
+        AddRitPoint(p, k * 3, 70, false, false, false);
+    }
+    double r = 20;
+    AddArc(p, 50, 50, 0.5, 2.5, r, false, false, false);
+    p.drawing.Obj(2).Selected = true;
+    p.drawing.Obj(5).Highlight = true;
+    p.drawing.Obj(7).Temp = true;
+    ProgramSettings& s = p.settings;
+    s.LL = s.LC = s.CC = s.EP = s.CP = s.MP = s.QP = true;
+    s.POD = false;
+    UpdatePoints(p);
+    for (int k = 0; k < 6; ++k) {
+        ToolPathOp o;
+        o.Typ = static_cast<int16_t>(k % 3 == 0 ? kG0 : k % 3 == 1 ? kG1 : kG3);
+        o.X = k * 10;
+        o.Y = 40;
+        o.CX = k * 10 - 5;
+        o.CY = 40;
+        o.R = 5;
+        o.Label = "P" + std::to_string(k + 1);
+        p.toolPath.Ops.push_back(o);
+        ++p.toolPath.Count;
+    }
+    p.view.W = 640;
+    p.view.H = 400;
+    ZoomScreen(p, false);
+    for (int16_t mode : {3, 1, 0}) {
+        p.settings.ArcMode = mode;
+        const QImage one = Paint(p, false), gathered = Paint(p, true);
+        EXPECT_TRUE(one == gathered) << "ArcMode " << mode;
+        // The scene really draws in several colours.
+        std::set<QRgb> colours;
+        for (int y = 0; y < one.height(); ++y)
+            for (int x = 0; x < one.width(); ++x)
+                colours.insert(one.pixel(x, y));
+        EXPECT_GE(colours.size(), 5u);
+    }
+}
+
+}  // namespace
+}  // namespace vt::gui
