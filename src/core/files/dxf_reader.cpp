@@ -472,7 +472,7 @@ class Importer {
 
     Program& p_;
     bool circleRefused_ = false;
-    long budget_ = 2'000'000;  // block entities and placements
+    long budget_ = 500'000;  // block entities and placements
     bool budgetNoted_ = false;
 };
 

@@ -57,6 +57,8 @@ SnapGrid::SnapGrid(const std::vector<SnapBox>& boxes, const std::vector<int>& id
         }
         sizes.push_back(std::max(b.x1 - b.x0, b.y1 - b.y0));
         indexed.push_back(id);
+        maxAbs_ =
+            std::max({maxAbs_, std::fabs(b.x0), std::fabs(b.x1), std::fabs(b.y0), std::fabs(b.y1)});
         minX = any ? std::min(minX, b.x0) : b.x0;
         minY = any ? std::min(minY, b.y0) : b.y0;
         maxX = any ? std::max(maxX, b.x1) : b.x1;
@@ -192,18 +194,18 @@ const std::vector<int>& SnapGrid::Overlapping(const SnapBox& q) {
     return Finish();
 }
 
-bool SnapGrid::LineMayCross(const SnapBox& b, double x1, double y1, double dx, double dy) const {
-    // The corners' sides of the line; the box is passed by only when all four lie clearly on
-    // one side.
-    const double c[4] = {dx * (b.y0 - y1) - dy * (b.x0 - x1), dx * (b.y0 - y1) - dy * (b.x1 - x1),
-                         dx * (b.y1 - y1) - dy * (b.x0 - x1), dx * (b.y1 - y1) - dy * (b.x1 - x1)};
-    const double scale = std::max({std::fabs(dx), std::fabs(dy)}) *
-                         (1 + std::max({std::fabs(b.x0), std::fabs(b.x1), std::fabs(b.y0),
-                                        std::fabs(b.y1), std::fabs(x1), std::fabs(y1)}));
-    const double tol = scale * 1e-9;
-    const bool above = c[0] > tol && c[1] > tol && c[2] > tol && c[3] > tol;
-    const bool below = c[0] < -tol && c[1] < -tol && c[2] < -tol && c[3] < -tol;
-    return !above && !below;
+SnapGrid::Crossing SnapGrid::LineThrough(double x1, double y1, double dx, double dy) const {
+    // The margin is far above the rounding of the products, at any of the magnitudes involved.
+    const double scale = std::max(std::fabs(dx), std::fabs(dy)) *
+                         (1 + std::max({maxAbs_, std::fabs(x1), std::fabs(y1)}));
+    return Crossing{-dy, dx, dy * x1 - dx * y1, scale * 1e-9};
+}
+
+bool SnapGrid::Crossing::May(const SnapBox& box) const {
+    // The box is passed by only when all its corners lie clearly on one side.
+    const double low = (a > 0 ? a * box.x0 : a * box.x1) + (b > 0 ? b * box.y0 : b * box.y1) + c;
+    const double high = (a > 0 ? a * box.x1 : a * box.x0) + (b > 0 ? b * box.y1 : b * box.y0) + c;
+    return low <= tol && high >= -tol;
 }
 
 const std::vector<int>& SnapGrid::AlongLine(double x1, double y1, double x2, double y2) {
@@ -213,14 +215,14 @@ const std::vector<int>& SnapGrid::AlongLine(double x1, double y1, double x2, dou
     if (dx == 0 && dy == 0) return found_;
     if (!std::isfinite(x1) || !std::isfinite(y1) || !std::isfinite(dx) || !std::isfinite(dy))
         return Overlapping(SnapBox{NAN, NAN, NAN, NAN});
+    const Crossing line = LineThrough(x1, y1, dx, dy);
     auto take = [&](const Slot* s) {
         for (uint32_t k = s->begin; k < s->end; ++k) {
             const int id = items_[k];
             auto& seen = seen_[static_cast<std::size_t>(id)];
             if (seen == stamp_) continue;
             seen = stamp_;
-            if (LineMayCross(boxes_[static_cast<std::size_t>(id)], x1, y1, dx, dy))
-                found_.push_back(id);
+            if (line.May(boxes_[static_cast<std::size_t>(id)])) found_.push_back(id);
         }
     };
     const bool shallow = std::fabs(dx) >= std::fabs(dy);
@@ -234,7 +236,7 @@ const std::vector<int>& SnapGrid::AlongLine(double x1, double y1, double x2, dou
                 static_cast<double>(static_cast<int64_t>(key & 0xFFFFFFFFULL) - (int64_t{1} << 30));
             const SnapBox cellBox{ox_ + (cx - 1) * cell_, oy_ + (cy - 1) * cell_,
                                   ox_ + (cx + 2) * cell_, oy_ + (cy + 2) * cell_};
-            if (LineMayCross(cellBox, x1, y1, dx, dy)) take(Find(key));
+            if (line.May(cellBox)) take(Find(key));
         }
         return Finish();
     }

@@ -38,11 +38,17 @@ class SnapGrid {
     int64_t CellY(double y) const;
     static uint64_t Key(int64_t cx, int64_t cy);
     const Slot* Find(uint64_t key) const;
-    bool LineMayCross(const SnapBox& b, double x1, double y1, double dx, double dy) const;
+    // The line a·x + b·y + c = 0 and the margin within which a box still counts as crossed.
+    struct Crossing {
+        double a, b, c, tol;
+        bool May(const SnapBox& box) const;
+    };
+    Crossing LineThrough(double x1, double y1, double dx, double dy) const;
     const std::vector<int>& Finish();
 
     const std::vector<SnapBox>& boxes_;
     double cell_ = 1, ox_ = 0, oy_ = 0;
+    double maxAbs_ = 0;  // the largest coordinate of an indexed box
     int64_t minCx_ = 0, minCy_ = 0, maxCx_ = -1, maxCy_ = -1;  // occupied cell range
     std::vector<Slot> table_;                                  // open addressing, power-of-two size
     std::vector<uint64_t> occupied_;                           // keys of the occupied cells
