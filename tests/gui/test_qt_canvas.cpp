@@ -83,5 +83,53 @@ TEST(QtCanvas, GatheredLinesGiveTheSameImage) {
     }
 }
 
+TEST(QtCanvas, CoincidingSnapPointsDrawnOnceGiveTheSameImage) {
+    test::TempDir dir;
+    test::FakeUi ui;
+    Program p(ui, dir.Path());
+    // Points at the same place in different colours (end points, intersections both ways,
+    // centres and quadrants meeting), and far-off points that are not drawn.
+    for (int k = 0; k < 8; ++k) {
+        AddLine(p, k * 10, 0, k * 10 + 10, 0, false, false, false);
+        AddLine(p, k * 10 + 10, 0, k * 10, 10, false, false, false);
+        double r = 5;
+        AddArc(p, k * 10 + 5, 0, 0, 0, r, false, false, false);
+    }
+    ProgramSettings& s = p.settings;
+    s.LL = s.LC = s.CC = s.EP = s.CP = s.MP = s.QP = true;
+    s.POD = false;
+    UpdatePoints(p);
+    AddPoint(p, 1e300, 0, 255, 1, 1);
+    AddPoint(p, 10, 0, 0x00FF00, 1, 1);
+    AddPoint(p, 1e300, 0, 0xFF0000, 1, 1);
+    p.view.W = 640;
+    p.view.H = 400;
+    ZoomScreen(p, false);
+    auto image = [&](bool oneByOne) {
+        QImage out(640, 400, QImage::Format_RGB32);
+        QPainter painter(&out);
+        QtCanvas canvas(painter, out.width(), out.height());
+        const int count = p.drawing.PointCount;
+        if (oneByOne) p.drawing.PointCount = 0;
+        RitYta_Paint(p, canvas);
+        p.drawing.PointCount = count;
+        if (oneByOne)
+            for (int i = 1; i <= count; ++i)
+                DrawPoint(p, canvas, p.drawing.Pt(i).X, p.drawing.Pt(i).Y, p.drawing.Pt(i).Color);
+        return out;
+    };
+    p.toolPath.Count = 0;
+    EXPECT_TRUE(image(false) == image(true));
+    // So far out that points inside and beyond the coordinate limit land on the same pixel: the
+    // one beyond is not drawn and must not hide the other.
+    p.view.Skala = 1e25;
+    p.view.OffsetX = p.view.OffsetY = 0;
+    AddPoint(p, 9.9e7, 0, 0xFF00FF, 1, 1);
+    AddPoint(p, 1.1e8, 0, 0x00FFFF, 1, 1);
+    const QImage shown = image(false);
+    EXPECT_TRUE(shown == image(true));
+    EXPECT_EQ(QColor(shown.pixel(320 + 3, 200)).rgb() & 0xFFFFFF, 0xFF00FFu);
+}
+
 }  // namespace
 }  // namespace vt::gui

@@ -3,6 +3,9 @@
 
 #include <chrono>
 #include <cmath>
+#include <unordered_set>
+#include <utility>
+#include <vector>
 
 #include "app/error_report.h"
 #include "app/program.h"
@@ -17,6 +20,12 @@ int64_t TickMs() {
 }
 
 namespace {
+
+struct PlaceHash {
+    std::size_t operator()(const std::pair<double, double>& v) const {
+        return std::hash<double>()(v.first) * 31 + std::hash<double>()(v.second);
+    }
+};
 
 // The transform onto a canvas: the view's scale and offsets with the canvas size as W and H.
 struct Xf {
@@ -42,6 +51,26 @@ bool ClippedLine(Canvas& c, double x1, double y1, double x2, double y2) {
     if (ClipLine(r, x1, y1, x2, y2) != 0) return false;
     c.Line(x1, y1, x2, y2);
     return true;
+}
+
+// The snap points worth drawing: a point's cross covers exactly the pixels of an earlier cross at
+// the same place, so only the last one drawn at each place can show (many points coincide:
+// shared end points, the two orders of an intersection).
+std::vector<bool> LastAtEachPlace(const Program& p, const Canvas& c) {
+    const Drawing& d = p.drawing;
+    const Xf t = On(p, c);
+    std::vector<bool> shown(static_cast<std::size_t>(d.PointCount) + 1, true);
+    std::unordered_set<std::pair<double, double>, PlaceHash> places;
+    places.reserve(static_cast<std::size_t>(d.PointCount));
+    for (int i = d.PointCount; i >= 1; --i) {
+        const SnapPoint& sp = d.Pt(i);
+        if (!Below(sp.X) || !Below(sp.Y)) continue;  // not drawn: hides nothing
+        const double col = t.Col(sp.X), row = t.Row(sp.Y);
+        if (!std::isfinite(col) || !std::isfinite(row)) continue;
+        if (!places.insert({col + 0.0, row + 0.0}).second)
+            shown[static_cast<std::size_t>(i)] = false;
+    }
+    return shown;
 }
 
 }  // namespace
@@ -334,7 +363,9 @@ void RitYta_Paint(Program& p, Canvas& c) {
                     break;
             }
         }
+        const std::vector<bool> shown = LastAtEachPlace(p, c);
         for (int i = 1; i <= d.PointCount && !p.paintAbort; ++i) {
+            if (!shown[static_cast<std::size_t>(i)]) continue;
             const SnapPoint& sp = d.Pt(i);
             DrawPoint(p, c, sp.X, sp.Y, sp.Color);
         }
