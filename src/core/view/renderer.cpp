@@ -3,8 +3,8 @@
 
 #include <chrono>
 #include <cmath>
-#include <unordered_set>
-#include <utility>
+#include <cstdint>
+#include <cstring>
 #include <vector>
 
 #include "app/error_report.h"
@@ -20,12 +20,6 @@ int64_t TickMs() {
 }
 
 namespace {
-
-struct PlaceHash {
-    std::size_t operator()(const std::pair<double, double>& v) const {
-        return std::hash<double>()(v.first) * 31 + std::hash<double>()(v.second);
-    }
-};
 
 // The transform onto a canvas: the view's scale and offsets with the canvas size as W and H.
 struct Xf {
@@ -60,15 +54,33 @@ std::vector<bool> LastAtEachPlace(const Program& p, const Canvas& c) {
     const Drawing& d = p.drawing;
     const Xf t = On(p, c);
     std::vector<bool> shown(static_cast<std::size_t>(d.PointCount) + 1, true);
-    std::unordered_set<std::pair<double, double>, PlaceHash> places;
-    places.reserve(static_cast<std::size_t>(d.PointCount));
+    // Places seen, by the exact bits of their surface coordinates (an open-addressing table: the
+    // paint must stay fast with a hundred thousand points).
+    std::size_t size = 16;
+    while (size < static_cast<std::size_t>(d.PointCount) * 2)
+        size *= 2;
+    struct Place {
+        uint64_t col, row;
+        bool used;
+    };
+    std::vector<Place> places(size, Place{0, 0, false});
     for (int i = d.PointCount; i >= 1; --i) {
         const SnapPoint& sp = d.Pt(i);
-        if (!Below(sp.X) || !Below(sp.Y)) continue;  // not drawn: hides nothing
-        const double col = t.Col(sp.X), row = t.Row(sp.Y);
+        if (!Below(sp.X) || !Below(sp.Y)) continue;                     // not drawn: hides nothing
+        const double col = t.Col(sp.X) + 0.0, row = t.Row(sp.Y) + 0.0;  // -0 is 0
         if (!std::isfinite(col) || !std::isfinite(row)) continue;
-        if (!places.insert({col + 0.0, row + 0.0}).second)
+        uint64_t a = 0, b = 0;
+        std::memcpy(&a, &col, sizeof a);
+        std::memcpy(&b, &row, sizeof b);
+        std::size_t h =
+            static_cast<std::size_t>((a * 0x9E3779B97F4A7C15ULL) ^ (b * 0xC2B2AE3D27D4EB4FULL));
+        h = (h ^ (h >> 29)) & (size - 1);
+        while (places[h].used && !(places[h].col == a && places[h].row == b))
+            h = (h + 1) & (size - 1);
+        if (places[h].used)
             shown[static_cast<std::size_t>(i)] = false;
+        else
+            places[h] = Place{a, b, true};
     }
     return shown;
 }
