@@ -156,6 +156,8 @@ double DistanceToChord(Pt q, Pt a, Pt b) {
 
 }  // namespace
 
+constexpr std::size_t kMaxSplinePoints = 32768;
+
 std::vector<Pt> SplinePoints(int p, const std::vector<double>& U, const std::vector<Pt>& P,
                              const std::vector<double>& W, double tolerance) {
     const int n = static_cast<int>(P.size()) - 1;
@@ -193,7 +195,9 @@ std::vector<Pt> SplinePoints(int p, const std::vector<double>& U, const std::vec
             for (double f : {0.25, 0.5, 0.75})
                 flat = flat &&
                        DistanceToChord(SplineAt(p, U, P, W, s.a + (s.b - s.a) * f), a, b) <= limit;
-            if (flat || s.depth >= 20) {
+            // A drawing holds at most 32767 objects: a curve that would need more lines than
+            // that is not refined further (and cannot keep the import busy for minutes).
+            if (flat || s.depth >= 20 || out.size() >= kMaxSplinePoints) {
                 out.push_back(b);
             } else {
                 const double m = (s.a + s.b) / 2;

@@ -1,6 +1,7 @@
 // Mouse down, move, up and double click on the drawing surface.
 #include "view/mouse.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "app/error_report.h"
@@ -18,10 +19,21 @@
 
 namespace vt {
 
+namespace {
+
+// A surface coordinate as the 16-bit number the mouse state keeps. Events never go beyond it, but
+// a batch script may name any number.
+int16_t Pixel16(double v) {
+    if (std::isnan(v)) return 0;
+    return static_cast<int16_t>(std::lround(std::clamp(v, -32768.0, 32767.0)));
+}
+
+}  // namespace
+
 void SetMousePosition(Program& p, double x, double y) {
     MouseState& m = p.mouse;
-    m.MouseX = static_cast<int16_t>(std::lround(x));
-    m.MouseY = static_cast<int16_t>(-std::lround(y));
+    m.MouseX = Pixel16(x);
+    m.MouseY = Pixel16(-y);
     m.MouseWorldX = static_cast<float>(ToWorldX(p.view, x));
     m.MouseWorldY = static_cast<float>(ToWorldY(p.view, y));
 }
@@ -31,8 +43,8 @@ namespace {
 void StartPan(Program& p, double x, double y) {
     MouseState& m = p.mouse;
     m.PanActive = true;
-    m.PanStartX = static_cast<int16_t>(std::lround(x));
-    m.PanStartY = static_cast<int16_t>(-std::lround(y));
+    m.PanStartX = Pixel16(x);
+    m.PanStartY = Pixel16(-y);
     m.PanStartOffsetX = p.view.OffsetX;
     m.PanStartOffsetY = p.view.OffsetY;
 }
@@ -290,8 +302,8 @@ void RitYta_MouseMove(Program& p, int button, double x, double y) {
 
 void RitYta_MouseUp(Program& p, int button, double x, double y) {
     MouseState& m = p.mouse;
-    m.MouseX = static_cast<int16_t>(std::lround(x));
-    m.MouseY = static_cast<int16_t>(-std::lround(y));
+    m.MouseX = Pixel16(x);
+    m.MouseY = Pixel16(-y);
     if (!m.PanActive) return;
     m.PanActive = false;
     p.view.ViewChanged = true;

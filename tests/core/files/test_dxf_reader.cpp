@@ -2,6 +2,8 @@
 // hand-written cases for each rule of the reader.
 #include "files/dxf_reader.h"
 
+#include "files/dxf_geometry.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -234,6 +236,23 @@ TEST_F(DxfTest, SplinesWithinTheChordToleranceByEzdxf) {
         EXPECT_LT(10 - std::hypot((o.X1 + o.X2) / 2, (o.Y1 + o.Y2) / 2), 0.01);
     }
     EXPECT_NE(ReadFile(dir.File("dxfimport.log")).find("SPLINE("), std::string::npos);
+}
+
+TEST_F(DxfTest, ASplineNoDrawingCouldHoldStopsBeingRefined) {
+    // A wild cubic of 400 control points a hundred million units apart: within 0.01 it would
+    // take far more lines than a drawing holds.
+    std::vector<dxf::Pt> points;
+    for (int i = 0; i < 400; ++i)
+        points.push_back({i * 1e6, i % 2 == 0 ? 1e8 : -1e8});
+    std::vector<double> knots(4, 0.0);
+    for (int k = 1; k <= 396; ++k)
+        knots.push_back(k);
+    knots.insert(knots.end(), 4, 397.0);
+    const std::vector<dxf::Pt> chain = dxf::SplinePoints(3, knots, points, {}, 0.01);
+    EXPECT_GT(chain.size(), 30000u);
+    EXPECT_LT(chain.size(), 40000u);
+    EXPECT_EQ(chain.front().x, 0);
+    EXPECT_EQ(chain.back().x, 399e6);
 }
 
 TEST_F(DxfTest, BinaryFileGetsAMessage) {

@@ -45,6 +45,21 @@ TEST_F(MouseTest, PositionIsSinglePrecisionWithTheRowNegated) {
     EXPECT_EQ(p.mouse.MouseWorldY, 0.0f);
 }
 
+TEST_F(MouseTest, PositionsBeyondAnySurfaceAreClamped) {
+    // A batch script can click anywhere; the 16-bit position keeps its nearest value.
+    SetMousePosition(p, 1e300, -1e300);
+    EXPECT_EQ(p.mouse.MouseX, 32767);
+    EXPECT_EQ(p.mouse.MouseY, 32767);
+    SetMousePosition(p, -40000, std::nan(""));
+    EXPECT_EQ(p.mouse.MouseX, -32768);
+    EXPECT_EQ(p.mouse.MouseY, 0);
+    RitYta_MouseDown(p, kMiddleButton, false, false, 1e300, 1e300);  // a pan starts there
+    EXPECT_EQ(p.mouse.PanStartX, 32767);
+    RitYta_MouseUp(p, kMiddleButton, -1e300, 5);
+    EXPECT_EQ(p.mouse.MouseX, -32768);
+    EXPECT_EQ(p.mouse.MouseY, -5);
+}
+
 TEST_F(MouseTest, RightCancelsMiddlePansWithoutAPick) {
     RunMenu(p, "mnuZoomFonster");
     RitYta_MouseDown(p, kMiddleButton, false, false, 10, 10);
