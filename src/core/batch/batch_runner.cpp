@@ -163,6 +163,13 @@ class Runner {
         if (!v) Fail("not a number: " + s);
         return *v;
     }
+    // A count or size: whole part of the number, which must lie within [low, high].
+    int Whole(const std::string& s, int low, int high) {
+        const double v = Number(s);
+        if (!(v >= low && v <= high))
+            Fail(s + " is outside " + std::to_string(low) + " … " + std::to_string(high));
+        return static_cast<int>(v);
+    }
 
     std::vector<std::string> lines_;
     std::size_t index_ = 0;
@@ -436,14 +443,15 @@ void Runner::Execute(Program& p, const std::vector<std::string>& w) {
             Fail("unknown key " + k);
     } else if (c == "wheel") {
         needs(1);
-        int n = static_cast<int>(Number(w[1]));
+        int n = Whole(w[1], -1000, 1000);
         for (int i = 0; i < std::abs(n); ++i)
             MouseWheel(p, 0, n > 0 ? 120 : -120, 0, 0);
     } else if (c == "surface") {
         needs(2);
-        p.view.W = static_cast<int>(Number(w[1]));
-        p.view.H = static_cast<int>(Number(w[2]));
-        if (p.view.W <= 0 || p.view.H <= 0) Fail("the surface needs a positive size");
+        const double width = Number(w[1]), height = Number(w[2]);
+        if (!(width >= 1 && height >= 1)) Fail("the surface needs a positive size");
+        p.view.W = Whole(w[1], 1, 32767);
+        p.view.H = Whole(w[2], 1, 32767);
         p.overlay.Resize(p.view.W, p.view.H);
     } else if (c == "dump") {
         needs(1);
@@ -460,7 +468,7 @@ void Runner::Execute(Program& p, const std::vector<std::string>& w) {
                c == "answer" || c == "file" || c == "machine" || c == "settings" || c == "print") {
         Fail("\"" + c + "\" answers a dialog, but no dialog is open");
     } else {
-        int arg = w.size() > 1 ? static_cast<int>(Number(w[1])) : 0;
+        int arg = w.size() > 1 ? Whole(w[1], -32768, 32767) : 0;
         if (!RunMenu(p, c, arg)) Fail("unknown command " + c);
     }
     if (p.view.paintTimerEnabled) tmr_paint_Timer(p);
