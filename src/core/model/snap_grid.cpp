@@ -116,7 +116,40 @@ SnapGrid::SnapGrid(const std::vector<SnapBox>& boxes, const std::vector<int>& id
             h = (h + 1) & (table_.size() - 1);
         table_[h] = Slot{key, begin, static_cast<uint32_t>(items_.size())};
         occupied_.push_back(key);
+        cells_.push_back(table_[h]);
     }
+    // Where the occupied columns are not too many, each column's cells are found by position
+    // rather than by hashing: the walks below go column by column.
+    const int64_t columns = maxCx_ - minCx_ + 1;
+    if (columns > 0 && columns <= static_cast<int64_t>(cells_.size()) * 4 + 64) {
+        columns_.assign(static_cast<std::size_t>(columns) + 1, 0);
+        std::size_t k = 0;
+        for (int64_t c = 0; c <= columns; ++c) {
+            const uint64_t firstKey = Key(minCx_ + c, -(int64_t{1} << 30));
+            while (k < cells_.size() && cells_[k].key < firstKey)
+                ++k;
+            columns_[static_cast<std::size_t>(c)] = static_cast<uint32_t>(k);
+        }
+    }
+}
+
+template <typename Take>
+void SnapGrid::ForColumn(int64_t cx, int64_t cy0, int64_t cy1, Take&& take) const {
+    if (cy0 > cy1) return;
+    if (columns_.empty()) {
+        for (int64_t cy = cy0; cy <= cy1; ++cy)
+            if (const Slot* s = Find(Key(cx, cy))) take(s);
+        return;
+    }
+    if (cx < minCx_ || cx > maxCx_) return;
+    const auto col = static_cast<std::size_t>(cx - minCx_);
+    const Slot* first = cells_.data() + columns_[col];
+    const Slot* last = cells_.data() + columns_[col + 1];
+    const uint64_t lowKey = Key(cx, cy0), highKey = Key(cx, cy1);
+    const Slot* s = std::lower_bound(first, last, lowKey,
+                                     [](const Slot& a, uint64_t key) { return a.key < key; });
+    for (; s != last && s->key <= highKey; ++s)
+        take(s);
 }
 
 int64_t SnapGrid::CellX(double x) const {
@@ -189,8 +222,7 @@ const std::vector<int>& SnapGrid::Overlapping(const SnapBox& q) {
         return Finish();
     }
     for (int64_t cx = cx0; cx <= cx1; ++cx)
-        for (int64_t cy = cy0; cy <= cy1; ++cy)
-            if (const Slot* s = Find(Key(cx, cy))) take(s);
+        ForColumn(cx, cy0, cy1, take);
     return Finish();
 }
 
@@ -254,8 +286,12 @@ const std::vector<int>& SnapGrid::AlongLine(double x1, double y1, double x2, dou
         if (std::isnan(lo) || std::isnan(hi)) k0 = INT64_MIN, k1 = INT64_MAX;
         k0 = std::max(k0, shallow ? minCy_ : minCx_);
         k1 = std::min(k1, shallow ? maxCy_ : maxCx_);
-        for (int64_t k = k0; k <= k1; ++k)
-            if (const Slot* s = Find(shallow ? Key(c, k) : Key(k, c))) take(s);
+        if (shallow) {
+            ForColumn(c, k0, k1, take);
+        } else {
+            for (int64_t k = k0; k <= k1; ++k)
+                ForColumn(k, c, c, take);
+        }
     }
     return Finish();
 }

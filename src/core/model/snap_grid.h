@@ -38,6 +38,9 @@ class SnapGrid {
     int64_t CellY(double y) const;
     static uint64_t Key(int64_t cx, int64_t cy);
     const Slot* Find(uint64_t key) const;
+    // The occupied cells of column cx with rows cy0 … cy1, in row order.
+    template <typename Take>
+    void ForColumn(int64_t cx, int64_t cy0, int64_t cy1, Take&& take) const;
     // The line a·x + b·y + c = 0 and the margin within which a box still counts as crossed.
     struct Crossing {
         double a, b, c, tol;
@@ -51,7 +54,9 @@ class SnapGrid {
     double maxAbs_ = 0;  // the largest coordinate of an indexed box
     int64_t minCx_ = 0, minCy_ = 0, maxCx_ = -1, maxCy_ = -1;  // occupied cell range
     std::vector<Slot> table_;                                  // open addressing, power-of-two size
-    std::vector<uint64_t> occupied_;                           // keys of the occupied cells
+    std::vector<uint64_t> occupied_;  // keys of the occupied cells, ascending (column by column)
+    std::vector<Slot> cells_;         // the same cells with their item ranges
+    std::vector<uint32_t> columns_;   // first cell of each column of the occupied range, if dense
     std::vector<int> items_;
     std::vector<int> everywhere_;
     std::vector<uint32_t> seen_;  // query stamp per id
