@@ -105,6 +105,8 @@ Arc MapArc(const Arc& arc, const Xform& t, double scale) {
 
 std::vector<Pt> EllipsePoints(Pt c, Pt major, Pt minor, double t0, double t1, double step) {
     std::vector<Pt> pts;
+    if (!std::isfinite(t0) || !std::isfinite(t1) || !(step > 0)) return pts;
+    if (!(t1 - t0 <= 2 * kPi)) t1 = t0 + 2 * kPi;  // more than a turn draws nothing new
     const int n = std::max(1, static_cast<int>(std::ceil((t1 - t0) / step - 1e-9)));
     for (int i = 0; i <= n; ++i) {
         const double t = i == n ? t1 : t0 + i * step;

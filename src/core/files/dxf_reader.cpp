@@ -3,6 +3,7 @@
 #include "files/dxf_reader.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <map>
 #include <memory>
@@ -218,6 +219,11 @@ class Importer {
     }
 
   private:
+    // A whole number from a group value, kept within [low, high] (flags, degrees, counts).
+    static int Whole(double v, int low = INT_MIN, int high = INT_MAX) {
+        return static_cast<int>(std::clamp(v, static_cast<double>(low), static_cast<double>(high)));
+    }
+
     // Block expansion is bounded: nested arrays of blocks can multiply to more placements than
     // any drawing holds, and a file must not keep the program busy for hours.
     bool Spend(const Entity& e) {
@@ -337,6 +343,11 @@ class Importer {
             t0 = 0;
             t1 = 2 * kPi;
         }
+        if (std::fabs(t0) > 1e6 || std::fabs(t1) > 1e6) {
+            // Parameters this far out mean the same turn; keep the loop below short.
+            t0 = std::fmod(t0, 2 * kPi);
+            t1 = std::fmod(t1, 2 * kPi);
+        }
         while (t1 <= t0)
             t1 += 2 * kPi;
         const std::size_t lines = Chain(dxf::EllipsePoints(c, major, minor, t0, t1, kPi / 18), t);
@@ -379,7 +390,7 @@ class Importer {
             if (g.code == 42) v.back().bulge = FieldNumber(g.value);
         }
         if (v.empty()) return;
-        const int flags = static_cast<int>(e.Num(70, 0));
+        const int flags = Whole(e.Num(70, 0));
         const std::size_t approx = Segments(v, flags & 1, t.After(Ocs(e, e.Num(38, 0))));
         ++importCount;
         if (approx > 0) Approximated(e, approx);
@@ -387,11 +398,11 @@ class Importer {
 
     // POLYLINE with its VERTEX entities and SEQEND.
     void Polyline(EntitySource& src, const Entity& head, const Xform& t, bool paper) {
-        const int flags = static_cast<int>(head.Num(70, 0));
+        const int flags = Whole(head.Num(70, 0));
         std::vector<Vertex> v;
         Entity e;
         while (src.PeekName() == "VERTEX" && src.Next(e)) {
-            if (static_cast<int>(e.Num(70, 0)) & 16) continue;  // a spline's frame, not its curve
+            if (Whole(e.Num(70, 0)) & 16) continue;  // a spline's frame, not its curve
             v.push_back({{e.Num(10, 0), e.Num(20, 0)}, e.Num(42, 0)});
         }
         if (src.PeekName() == "SEQEND") src.Next(e);
@@ -422,8 +433,8 @@ class Importer {
             if (g.code == 21 && !fit.empty()) fit.back().y = FieldNumber(g.value);
         }
         const double scale = std::max(t.MaxScale(), 1e-12);
-        std::vector<Pt> pts = dxf::SplinePoints(static_cast<int>(e.Num(71, 3)), knots, control,
-                                                weights, kChordTolerance / scale);
+        std::vector<Pt> pts = dxf::SplinePoints(Whole(e.Num(71, 3), 0, 11), knots, control, weights,
+                                                kChordTolerance / scale);
         if (pts.empty() && fit.size() >= 2) pts = fit;  // only fit points: the chain through them
         if (pts.size() < 2) {
             Note(e, "");
@@ -449,8 +460,7 @@ class Importer {
         const Block& b = it->second;
         const Xform plane = Ocs(e, e.Num(30, 0));
         const double sx = e.Num(41, 1), sy = e.Num(42, 1), rot = e.Num(50, 0);
-        const int cols = std::max(1, static_cast<int>(std::min(e.Num(70, 1), 1000.0)));
-        const int rows = std::max(1, static_cast<int>(std::min(e.Num(71, 1), 1000.0)));
+        const int cols = Whole(e.Num(70, 1), 1, 1000), rows = Whole(e.Num(71, 1), 1, 1000);
         const double dc = e.Num(44, 0), dr = e.Num(45, 0);
         inserting.push_back(name);
         for (int r = 0; r < rows; ++r) {

@@ -9,6 +9,8 @@
 namespace vt {
 
 int64_t RoundHalfEven(double v) {
+    // Far beyond any surface (or not a number) the parity means nothing: even.
+    if (!(std::fabs(v) < 1e18)) return 0;
     return static_cast<int64_t>(std::nearbyint(v));
 }
 

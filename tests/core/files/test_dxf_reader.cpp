@@ -255,6 +255,26 @@ TEST_F(DxfTest, ASplineNoDrawingCouldHoldStopsBeingRefined) {
     EXPECT_EQ(chain.back().x, 399e6);
 }
 
+TEST_F(DxfTest, NumbersNoFileMeansAreKeptInRange) {
+    // Flags, a spline degree, array counts and ellipse parameters far beyond any sensible value:
+    // the import ends promptly, keeps what it can and skips what it cannot draw.
+    LoadText(
+        "0\nSECTION\n2\nBLOCKS\n0\nBLOCK\n2\nB\n10\n0\n20\n0\n0\nLINE\n10\n0\n20\n0\n11\n1\n"
+        "21\n0\n0\nENDBLK\n0\nENDSEC\n" +
+        Dxf("LWPOLYLINE\n70\n1e30\n10\n0\n20\n0\n10\n5\n20\n0\n0\n"
+            "SPLINE\n71\n1e89\n40\n0\n40\n1\n10\n0\n20\n0\n10\n1\n20\n1\n0\n"
+            "INSERT\n2\nB\n10\n0\n20\n0\n70\n-1e300\n71\n1e300\n0\n"
+            "ELLIPSE\n10\n0\n20\n0\n11\n4\n21\n0\n40\n0.5\n41\n1e300\n42\n-1e300\n0\n"
+            "POLYLINE\n70\n-1e300\n0\nVERTEX\n10\n0\n20\n0\n70\n1e300\n0\nVERTEX\n10\n1\n20\n"
+            "1\n0\nSEQEND\n0\n"));
+    const std::vector<std::string> objects = Objects(p);
+    ASSERT_GE(objects.size(), 3u);
+    EXPECT_EQ(objects[0], "L 0 0 5 0");  // the polyline, flags as an open one
+    // The insert: columns at least 1, rows at most 1000.
+    EXPECT_EQ(std::count(objects.begin(), objects.end(), "L 0 0 1 0"), 1000);
+    EXPECT_LT(objects.size(), 1100u);  // and the ellipse is one turn, not a million
+}
+
 TEST_F(DxfTest, BinaryFileGetsAMessage) {
     LoadFixture("r2000_binary.dxf");
     EXPECT_EQ(p.drawing.ObjectCount, 0);

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "app/program.h"
 #include "model/drawing_ops.h"
 #include "test_util.h"
@@ -44,6 +46,17 @@ TEST_F(HitTest, SnapPointsLowestIndexOnTies) {
     EXPECT_EQ(CheckPointHit(p, 60, 5), -1);
     p.drawing.PointCount = 0;
     EXPECT_EQ(CheckPointHit(p, 5, 5), -1);
+}
+
+TEST_F(HitTest, APositionBeyondAnyNumberHitsNothing) {
+    AddLine(p, 0, 0, 10, 0, false, false, false);
+    double r = 5;
+    AddArc(p, 0, 0, 0, 0, r, false, false, false);
+    for (float x : {INFINITY, -INFINITY, NAN, 3e38f}) {
+        EXPECT_EQ(CheckLineHit(p, x, 0), -1);
+        EXPECT_EQ(CheckArcHit(p, x, 0), -1);
+        EXPECT_EQ(CheckRitPointHit(p, x, 0), -1);
+    }
 }
 
 TEST_F(HitTest, LinesByTheEllipseRule) {
