@@ -14,15 +14,7 @@ int main(int argc, char** argv) {
     Session session;
     Program& p = *session.p;
     for (int n : kSizes) {
-        auto prepare = [&p, n] {
-            Generate(p, Scene::Mix, n);
-            AllSnapKinds(p, false);
-            p.drawing.MaxPoints = 100'000;
-            UpdatePoints(p);
-            p.view.W = 1920;
-            p.view.H = 1080;
-            ZoomScreen(p, false);
-        };
+        auto prepare = [&p, n] { PartOnFullHdSurface(p, n); };
         const float x = -500, y = -500;  // below and left of the drawing
         Pair(
             "Hit tests of a mouse move", n,

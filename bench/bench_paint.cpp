@@ -21,15 +21,7 @@ int main(int argc, char** argv) {
     Program& p = *session.p;
     QImage image(1920, 1080, QImage::Format_RGB32);
     for (int n : kSizes) {
-        auto prepare = [&p, n] {
-            Generate(p, Scene::Mix, n);
-            AllSnapKinds(p, false);
-            p.drawing.MaxPoints = 100'000;
-            UpdatePoints(p);
-            p.view.W = 1920;
-            p.view.H = 1080;
-            ZoomScreen(p, false);
-        };
+        auto prepare = [&p, n] { PartOnFullHdSurface(p, n); };
         Pair(
             "Paint 1920x1080", n,
             [&p, &image, prepare](benchmark::State& st) {

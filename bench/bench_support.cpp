@@ -9,6 +9,8 @@
 #include <filesystem>
 
 #include "model/drawing_ops.h"
+#include "model/snap_points.h"
+#include "view/view.h"
 
 namespace vt::bench {
 
@@ -94,6 +96,16 @@ void AllSnapKinds(Program& p, bool intersecMore) {
     s.POD = false;
     s.IntersecMore = intersecMore ? 1 : 0;
     p.drawing.MaxPoints = 100'000'000;
+}
+
+void PartOnFullHdSurface(Program& p, int n) {
+    Generate(p, Scene::Mix, n);
+    AllSnapKinds(p, false);
+    p.drawing.MaxPoints = 100'000;
+    UpdatePoints(p);
+    p.view.W = 1920;
+    p.view.H = 1080;
+    ZoomScreen(p, false);
 }
 
 void Pair(const std::string& figure, int size, std::function<void(benchmark::State&)> measured,

@@ -51,6 +51,10 @@ void Generate(Program& p, Scene scene, int n);
 // Every snap-point kind on, nothing truncated.
 void AllSnapKinds(Program& p, bool intersecMore);
 
+// The part drawing of n objects with every snap kind on and 100 000 snap points at most, fitted
+// to a 1920 x 1080 surface: what the paint and the hit tests are measured on.
+void PartOnFullHdSurface(Program& p, int n);
+
 // Registers "figure/size" and "figure/size [baseline]".
 void Pair(const std::string& figure, int size, std::function<void(benchmark::State&)> measured,
           std::function<void(benchmark::State&)> baseline);
