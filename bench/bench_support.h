@@ -11,21 +11,9 @@
 
 #include "app/program.h"
 #include "app/ui.h"
+#include "quiet_ui.h"
 
 namespace vt::bench {
-
-// Answers every question with the plain choice and shows nothing.
-class QuietUi : public Ui {
-  public:
-    MsgAnswer MessageBox(const std::string&, const std::string&, MsgButtons buttons,
-                         MsgIcon) override {
-        return buttons == MsgButtons::YesNo || buttons == MsgButtons::YesNoCancel ? MsgAnswer::No
-                                                                                  : MsgAnswer::Ok;
-    }
-    void ShowValueInput(ValueDialog& d) override { d.modalResult = 2; }
-    FileDialogResult FileDialog(const FileDialogRequest&) override { return {}; }
-    void EndProgram() override {}
-};
 
 // A program with a temporary program folder, removed with it.
 struct Session {

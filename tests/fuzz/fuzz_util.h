@@ -10,6 +10,7 @@
 #include <fstream>
 #include <string>
 
+#include "../quiet_ui.h"
 #include "app/program.h"
 #include "app/ui.h"
 #include "view/null_canvas.h"
@@ -18,17 +19,7 @@
 
 namespace vt::fuzz {
 
-class FuzzUi : public Ui {
-  public:
-    MsgAnswer MessageBox(const std::string&, const std::string&, MsgButtons buttons,
-                         MsgIcon) override {
-        return buttons == MsgButtons::YesNo || buttons == MsgButtons::YesNoCancel ? MsgAnswer::No
-                                                                                  : MsgAnswer::Ok;
-    }
-    void ShowValueInput(ValueDialog& d) override { d.modalResult = 2; }
-    FileDialogResult FileDialog(const FileDialogRequest&) override { return {}; }
-    void EndProgram() override {}
-};
+using FuzzUi = QuietUi;
 
 // A folder for this process (error.log and the other files the program writes go there).
 inline const std::string& Folder() {
