@@ -7,6 +7,8 @@
 #include <cmath>
 #include <map>
 #include <memory>
+#include <set>
+#include <string_view>
 #include <vector>
 
 #include "app/error_report.h"
@@ -109,9 +111,10 @@ class PairReader {
 class EntitySource {
   public:
     virtual ~EntitySource() = default;
-    virtual bool Next(Entity& e) = 0;
+    // The next entity, valid until the next call; null at the end.
+    virtual const Entity* Next() = 0;
     // The name of the entity Next would give; empty at the end.
-    virtual std::string PeekName() const = 0;
+    virtual std::string_view PeekName() const = 0;
 };
 
 // The parser a kind's groups are read by, for the error report.
@@ -137,25 +140,30 @@ class FileSource : public EntitySource {
   public:
     FileSource(Program& p, PairReader& r, std::string first, std::size_t line)
         : p_(p), r_(r), pending_(EntityName(first)), line_(line), has_(true) {}
-    bool Next(Entity& e) override {
-        if (!has_) return false;
-        e = Entity{pending_, line_, {}};
+    const Entity* Next() override {
+        if (!has_) return nullptr;
+        Entity& e = current_;
+        e.name = pending_;
+        e.line = line_;
+        e.groups.clear();
         has_ = false;
         p_.errorTrail.Push(RoutineOf(e.name));
-        if (e.name == "EOF" || e.name == "ENDSEC") return true;
+        if (e.name == "EOF" || e.name == "ENDSEC") return &e;
         while (!r_.AtEnd()) {
             int code = r_.Code();
             if (code == 0) {
                 pending_ = EntityName(r_.NextLine());
                 line_ = r_.Line();
                 has_ = true;
-                return true;
+                return &e;
             }
             e.groups.push_back({code, r_.Value(code)});
         }
-        return true;
+        return &e;
     }
-    std::string PeekName() const override { return has_ ? pending_ : std::string(); }
+    std::string_view PeekName() const override {
+        return has_ ? std::string_view(pending_) : std::string_view();
+    }
 
   private:
     Program& p_;
@@ -163,18 +171,16 @@ class FileSource : public EntitySource {
     std::string pending_;
     std::size_t line_;
     bool has_;
+    Entity current_;
 };
 
 class BlockSource : public EntitySource {
   public:
     explicit BlockSource(const std::vector<Entity>& entities) : entities_(entities) {}
-    bool Next(Entity& e) override {
-        if (at_ >= entities_.size()) return false;
-        e = entities_[at_++];
-        return true;
-    }
-    std::string PeekName() const override {
-        return at_ < entities_.size() ? entities_[at_].name : std::string();
+    // Block entities are placed as they are stored, not copied for each placement.
+    const Entity* Next() override { return at_ < entities_.size() ? &entities_[at_++] : nullptr; }
+    std::string_view PeekName() const override {
+        return at_ < entities_.size() ? std::string_view(entities_[at_].name) : std::string_view();
     }
 
   private:
@@ -199,8 +205,8 @@ class Importer {
     // Imports entities until the source ends, ENDSEC, or EOF (true when EOF was met).
     bool Entities(EntitySource& src, const Xform& t, int depth,
                   std::vector<std::string>& inserting) {
-        Entity e;
-        while (src.Next(e)) {
+        while (const Entity* next = src.Next()) {
+            const Entity& e = *next;
             if (depth > 0 && !Spend(e)) return false;
             if (e.name == "EOF") return true;
             if (e.name == "ENDSEC") return false;
@@ -236,9 +242,11 @@ class Importer {
         return false;
     }
 
+    // Each line once: a block placed a thousand times has the same thing to say each time.
     void Note(const Entity& e, const std::string& what) {
-        log += e.name + "(" + std::to_string(e.line) + ")" + (what.empty() ? "" : ": " + what) +
-               "\r\n";
+        std::string line = e.name + "(" + std::to_string(e.line) + ")" +
+                           (what.empty() ? "" : ": " + what) + "\r\n";
+        if (noted_.insert(line).second) log += line;
     }
     void Approximated(const Entity& e, std::size_t segments) {
         Note(e, std::to_string(segments) + " linjer");
@@ -397,15 +405,16 @@ class Importer {
     }
 
     // POLYLINE with its VERTEX entities and SEQEND.
-    void Polyline(EntitySource& src, const Entity& head, const Xform& t, bool paper) {
+    // `head` is a copy: reading the vertices moves the source on.
+    void Polyline(EntitySource& src, const Entity head, const Xform& t, bool paper) {
         const int flags = Whole(head.Num(70, 0));
         std::vector<Vertex> v;
-        Entity e;
-        while (src.PeekName() == "VERTEX" && src.Next(e)) {
+        while (src.PeekName() == "VERTEX") {
+            const Entity& e = *src.Next();
             if (Whole(e.Num(70, 0)) & 16) continue;  // a spline's frame, not its curve
             v.push_back({{e.Num(10, 0), e.Num(20, 0)}, e.Num(42, 0)});
         }
-        if (src.PeekName() == "SEQEND") src.Next(e);
+        if (src.PeekName() == "SEQEND") src.Next();
         if (paper) {
             Note(head, "pappersrymd");
             return;
@@ -461,14 +470,18 @@ class Importer {
         const Xform plane = Ocs(e, e.Num(30, 0));
         const double sx = e.Num(41, 1), sy = e.Num(42, 1), rot = e.Num(50, 0);
         const int cols = Whole(e.Num(70, 1), 1, 1000), rows = Whole(e.Num(71, 1), 1, 1000);
-        const double dc = e.Num(44, 0), dr = e.Num(45, 0);
+        const double dc = e.Num(44, 0), dr = e.Num(45, 0), x = e.Num(10, 0), y = e.Num(20, 0);
+        // A block that can place nothing (text, faces, missing blocks) says what it has to say
+        // at its first placement; its other places would only spend the budget that later
+        // blocks need.
+        const bool places = Places(name);
         inserting.push_back(name);
         for (int r = 0; r < rows; ++r) {
             for (int c = 0; c < cols; ++c) {
-                if (!Spend(e)) break;
+                if (!Spend(e) || (!places && (r > 0 || c > 0))) break;
                 // Block coordinates from the base point, scaled, turned, moved to the insertion
                 // point (and its array place), in the insert's plane.
-                const Xform local = Xform::Translate(e.Num(10, 0), e.Num(20, 0))
+                const Xform local = Xform::Translate(x, y)
                                         .After(Xform::RotateDeg(rot))
                                         .After(Xform::Translate(c * dc, r * dr))
                                         .After(Xform::Scale(sx, sy))
@@ -480,10 +493,42 @@ class Importer {
         inserting.pop_back();
     }
 
+    // Whether placing the block can add anything to the drawing: it holds something the reader
+    // imports, or places a block that does (worked out once, from the blocks upwards).
+    bool Places(const std::string& name) {
+        if (!placesKnown_) {
+            static const std::set<std::string> kinds = {"POINT",    "VERTEX", "LINE",
+                                                        "ARC",      "CIRCLE", "ELLIPSE",
+                                                        "POLYLINE", "SPLINE", "LWPOLYLINE"};
+            std::map<std::string, std::vector<std::string>> placedBy;
+            std::vector<std::string> todo;
+            for (const auto& [block, b] : blocks) {
+                for (const Entity& e : b.entities) {
+                    if (e.Num(67, 0) == 1) continue;
+                    if (e.name == "INSERT")
+                        placedBy[e.Text(2)].push_back(block);
+                    else if (kinds.count(e.name) && places_.insert(block).second)
+                        todo.push_back(block);
+                }
+            }
+            while (!todo.empty()) {
+                const std::string block = std::move(todo.back());
+                todo.pop_back();
+                for (const std::string& parent : placedBy[block])
+                    if (places_.insert(parent).second) todo.push_back(parent);
+            }
+            placesKnown_ = true;
+        }
+        return places_.count(name) > 0;
+    }
+
     Program& p_;
+    std::set<std::string> places_;
+    bool placesKnown_ = false;
     bool circleRefused_ = false;
     long budget_ = 500'000;  // block entities and placements
     bool budgetNoted_ = false;
+    std::set<std::string> noted_;
 };
 
 // HEADER: only $INSUNITS is of interest (for the log).
@@ -510,10 +555,10 @@ void ReadBlocks(Program& p, PairReader& r, std::map<std::string, Block>& blocks)
     if (r.AtEnd()) return;
     if (r.Code() != 0) throw VtError(kErrTypeMismatch);
     FileSource src(p, r, r.NextLine(), r.Line());
-    Entity e;
     std::string current;
     bool inBlock = false;
-    while (src.Next(e)) {
+    while (const Entity* next = src.Next()) {
+        const Entity& e = *next;
         if (e.name == "ENDSEC" || e.name == "EOF") return;
         if (e.name == "BLOCK") {
             current = e.Text(2);
