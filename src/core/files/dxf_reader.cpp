@@ -469,16 +469,16 @@ class Importer {
         const Block& b = it->second;
         const Xform plane = Ocs(e, e.Num(30, 0));
         const double sx = e.Num(41, 1), sy = e.Num(42, 1), rot = e.Num(50, 0);
-        const int cols = Whole(e.Num(70, 1), 1, 1000), rows = Whole(e.Num(71, 1), 1, 1000);
         const double dc = e.Num(44, 0), dr = e.Num(45, 0), x = e.Num(10, 0), y = e.Num(20, 0);
         // A block that can place nothing (text, faces, missing blocks) says what it has to say
-        // at its first placement; its other places would only spend the budget that later
-        // blocks need.
+        // at one placement; its array would only spend the budget that later blocks need.
         const bool places = Places(name);
+        const int cols = places ? Whole(e.Num(70, 1), 1, 1000) : 1,
+                  rows = places ? Whole(e.Num(71, 1), 1, 1000) : 1;
         inserting.push_back(name);
         for (int r = 0; r < rows; ++r) {
             for (int c = 0; c < cols; ++c) {
-                if (!Spend(e) || (!places && (r > 0 || c > 0))) break;
+                if (!Spend(e)) break;
                 // Block coordinates from the base point, scaled, turned, moved to the insertion
                 // point (and its array place), in the insert's plane.
                 const Xform local = Xform::Translate(x, y)
@@ -497,6 +497,7 @@ class Importer {
     // imports, or places a block that does (worked out once, from the blocks upwards).
     bool Places(const std::string& name) {
         if (!placesKnown_) {
+            // What Simple and Polyline turn into drawing objects.
             static const std::set<std::string> kinds = {"POINT",    "VERTEX", "LINE",
                                                         "ARC",      "CIRCLE", "ELLIPSE",
                                                         "POLYLINE", "SPLINE", "LWPOLYLINE"};
