@@ -139,6 +139,23 @@ class FakeUi : public Ui {
         a(*program);
     }
 
+    // The long waits of NC generation: what each keep-alive call may do (null: nothing), whether
+    // the busy indication was asked for, and a Cancel press once it shows.
+    std::function<void(Program&)> keepAliveAction;
+    int keepAlives = 0;
+    bool sawBusy = false, cancelWhenBusy = false, busyEnded = false;
+    bool KeepAlive(bool busy, const std::string&) override {
+        ++keepAlives;
+        sawBusy = sawBusy || busy;
+        if (keepAliveAction) {
+            auto a = std::move(keepAliveAction);
+            keepAliveAction = nullptr;
+            a(*program);
+        }
+        return busy && cancelWhenBusy;
+    }
+    void EndBusy() override { busyEnded = true; }
+
     // Print dialogs: answered from the queue (cancelled when empty); each job's pages recorded.
     std::deque<std::optional<PrintOptions>> printAnswers;
     std::vector<PrintMode> printModes;

@@ -31,6 +31,31 @@ double Number(const std::string& field, int line, int item) {
     }
 }
 
+// The lines after the records: nothing, or [JOB] and one valid Key=Value per line.
+void ParseSettings(const std::vector<std::string>& lines, std::size_t at, JobValues& out) {
+    bool section = false;
+    for (std::size_t i = at; i < lines.size(); ++i) {
+        const std::string where = "line " + std::to_string(i + 1);
+        std::string_view t = Trim(lines[i], " \t");
+        if (t.empty()) continue;
+        if (!section) {
+            if (t != "[JOB]")
+                throw EngineError(where + ": more lines than the " + std::to_string(at - 33) +
+                                  " records announced on line 33");
+            section = true;
+            continue;
+        }
+        std::size_t eq = t.find('=');
+        const JobField* f = eq == std::string_view::npos ? nullptr : FindJobField(t.substr(0, eq));
+        if (!f) throw EngineError(where + ": not a job setting: \"" + std::string(t) + "\"");
+        auto v = NormaliseJobValue(*f, t.substr(eq + 1));
+        if (!v)
+            throw EngineError(where + ": " + f->key + " cannot be \"" +
+                              std::string(t.substr(eq + 1)) + "\"");
+        out[f->key] = *v;
+    }
+}
+
 }  // namespace
 
 Job ParseJob(const std::string& text) {
@@ -50,7 +75,7 @@ Job ParseJob(const std::string& text) {
     if (!(countValue >= 0 && countValue <= 1e9) || countValue != std::floor(countValue))
         throw EngineError("line 33: bad record count \"" + lines[32] + "\"");
     const std::size_t count = static_cast<std::size_t>(countValue);
-    if (count != lines.size() - 33)
+    if (count > lines.size() - 33)
         throw EngineError("line 33: " + std::to_string(count) + " records announced, " +
                           std::to_string(lines.size() - 33) + " found");
     for (std::size_t i = 0; i < count; ++i) {
@@ -77,6 +102,7 @@ Job ParseJob(const std::string& text) {
         r.label = f[34];
         job.records.push_back(r);
     }
+    ParseSettings(lines, 33 + count, job.settings);
     return job;
 }
 

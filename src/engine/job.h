@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "nc/job_settings.h"
+
 namespace vt::engine {
 
 // A failure with the line it was found on; the engine reports it in one line.
@@ -28,9 +30,11 @@ struct Job {
     bool blockNumbers = false;  // line 7
     bool comments = false;      // line 9
     std::vector<JobRecord> records;
+    JobValues settings;  // the [JOB] section after the records: the drawing's job settings
 };
 
-// Parses the job; throws EngineError naming the line and what is wrong.
+// Parses the job; throws EngineError naming the line and what is wrong. After the announced
+// records may follow a [JOB] section of Key=Value lines (the keys of the job settings).
 Job ParseJob(const std::string& text);
 
 // Splits a list-format line: commas outside double quotes; quotes removed from strings.

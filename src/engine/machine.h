@@ -1,9 +1,13 @@
-// A machine definition (.vtp) as the engine reads it: number formats, block templates, letters
-// and codes. POST/README.md describes every key.
+// A machine definition (.vtp) as the engine reads it: number formats, the program frame, block
+// templates, letters, codes, cycles and the defaults of the job settings. POST/README.md
+// describes every key.
 #pragma once
 
 #include <string>
+#include <utility>
 #include <vector>
+
+#include "nc/job_settings.h"
 
 namespace vt::engine {
 
@@ -20,28 +24,47 @@ struct NumberFormat {
 
 enum class JobOption { Job, Yes, No };  // as the job asks, always, never
 
+// What {PGM} may hold: a number in 1..programMax, or a name of letters, digits, '_' and '-' of at
+// most programMax characters.
+enum class ProgramKind { Number, Name };
+
 struct Machine {
     std::string name;
-    NumberFormat formatX, formatY;
+    NumberFormat formatX, formatY, formatZ, formatF;
+    JobValues jobDefaults;  // [JOB]
+    ProgramKind programKind = ProgramKind::Name;
+    long programMax = 16;
+    int programDigits = 0;  // a number is written with at least this many digits (O0001)
     std::vector<std::string> startLines, startBlocks, endBlocks, endLines;
     std::string blockNumber = "N{N}";
     long blockStart = 10, blockStep = 10;
+    long blockMax = 0;  // above it the numbers start again from blockStart; 0 no limit
     JobOption blockNumbers = JobOption::Job, comments = JobOption::Job;
     std::string comment = "({TEXT})";
+    std::string commentReplace;             // pairs: a character of text, what replaces it
+    std::vector<std::string> commentGuard;  // words that make a comment do something
     std::string absolute = "G90", incremental = "G91";
     std::string rapid = "{G} {X} {Y}", linear = "{G} {X} {Y} {F}",
                 arcCW = "{G} {X} {Y} {I} {J} {F}", arcCCW = "{G} {X} {Y} {I} {J} {F}",
                 point = "{G} {X} {Y}";
     std::string gRapid = "G0", gLinear = "G1", gArcCW = "G2", gArcCCW = "G3", gPoint = "G0";
-    std::string axisX = "X", axisY = "Y";
-    std::string incrementalX,
-        incrementalY;               // letters of incremental words (empty: the axis letters)
+    std::string axisX = "X", axisY = "Y", axisZ = "Z";
+    std::string incrementalX, incrementalY,
+        incrementalZ;               // letters of incremental words (empty: the axis letters)
     std::string incrementalPrefix;  // written before the letter in incremental mode (I for IX)
     std::string centreX = "I", centreY = "J";
     std::string radius = "R";  // {R} word
-    bool modalCodes = true, modalCoords = true;
+    bool modalCodes = true, modalCoords = true, modalFeed = true;
     bool lowerCase = false;
-    std::string feed;
+    std::string feedWord = "F";
+    // Depth: the machine moves Z between safe height and cutting depth when the job asks.
+    bool zMoves = true;
+    std::string retract = "{G} {Z}", plunge = "{G} {Z} {F}";
+    std::string startRetract;  // the first retract after the frame (empty: Retract)
+    // Drilling cycles for NC points; without Drill the points are positioning moves.
+    std::string drillDefine, drill, peckDrill, drillEnd;
+    std::string spindleCW = "M3", spindleCCW = "M4", spindleOff = "M5";
+    std::string coolantFlood = "M8", coolantMist = "M7", coolantOff = "M9";
     double arcTolerance = 0.002;
 };
 

@@ -2,19 +2,24 @@
 #include "frm_nccode.h"
 
 #include <QCloseEvent>
+#include <QFormLayout>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QStatusBar>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "app/language.h"
 #include "app/program.h"
 #include "commands/menu_commands.h"
 #include "icons.h"
+#include "nc/job_edit.h"
 #include "nc/nc_window.h"
 #include "qt_language.h"
 #include "qt_util.h"
@@ -105,8 +110,13 @@ FrmNcCode::FrmNcCode(Program& p, QWidget* owner, std::function<void()> afterEven
     fv->addWidget(blockNumbers_);
     fv->addWidget(comments_);
     sv->addWidget(frame);
+    sv->addWidget(BuildJobFrame(settingsTab));
     sv->addStretch();
-    tabs_->addTab(settingsTab, "Inställningar");
+    auto* scroll = new QScrollArea(tabs_);
+    scroll->setWidget(settingsTab);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    tabs_->addTab(scroll, "Inställningar");
 
     auto* bar = new QStatusBar(this);
     bar->setObjectName("StatusBar");
@@ -157,6 +167,87 @@ FrmNcCode::FrmNcCode(Program& p, QWidget* owner, std::function<void()> afterEven
     Mirror();
 }
 
+// The job settings: one row per field, an empty field showing the machine's value in grey.
+QWidget* FrmNcCode::BuildJobFrame(QWidget* parent) {
+    const Language& l = p_.language;
+    auto* frame = new QGroupBox(Q(l.GetText(1200)), parent);
+    frame->setObjectName("frameJob");
+    frame->setProperty(kTagProperty, "1200");
+    auto* form = new QFormLayout(frame);
+    form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
+    for (const JobField& f : JobFields()) {
+        JobEditor e;
+        e.key = f.key;
+        e.label = new QLabel(Q(l.GetText(f.textId)), frame);
+        e.label->setObjectName(QString("lblJob") + f.key);
+        e.label->setProperty(kTagProperty, QString::number(f.textId));
+        QWidget* editor = nullptr;
+        if (f.kind == JobKind::Choice) {
+            e.choice = new QComboBox(frame);
+            e.choice->setObjectName(QString("cboJob") + f.key);
+            const QStringList values = QString(f.choices).split('|');
+            e.choice->addItem("");  // the machine's value, named in Mirror
+            for (int i = 0; i < values.size(); ++i)
+                e.choice->addItem(Q(l.GetText(f.choiceText + i)), values[i]);
+            const std::string key = f.key;
+            connect(e.choice, &QComboBox::activated, this, [this, key](int index) {
+                auto it = std::find_if(job_.begin(), job_.end(),
+                                       [&](const JobEditor& j) { return j.key == key; });
+                JobEdited(key, index == 0 ? "" : S(it->choice->itemData(index).toString()));
+            });
+            editor = e.choice;
+        } else {
+            e.text = new QLineEdit(frame);
+            e.text->setObjectName(QString("txtJob") + f.key);
+            e.text->setToolTip(Q(l.GetText(1220)));
+            const std::string key = f.key;
+            QLineEdit* field = e.text;
+            connect(e.text, &QLineEdit::editingFinished, this,
+                    [this, key, field] { JobEdited(key, S(field->text())); });
+            editor = e.text;
+        }
+        e.label->setBuddy(editor);
+        form->addRow(e.label, editor);
+        job_.push_back(e);
+    }
+    auto* reset = new QPushButton(Q(l.GetText(1221)), frame);
+    reset->setObjectName("cmdJobDefaults");
+    reset->setProperty(kTagProperty, "1221");
+    connect(reset, &QPushButton::clicked, this, [this] {
+        ResetJobValues(p_);
+        afterEvent_();
+    });
+    form->addRow(reset);
+    return frame;
+}
+
+void FrmNcCode::JobEdited(const std::string& key, const std::string& text) {
+    if (mirroring_) return;
+    SetJobValue(p_, key, text);
+    afterEvent_();
+}
+
+void FrmNcCode::MirrorJob() {
+    const std::vector<JobFieldState> states = JobFieldStates(p_);
+    for (std::size_t i = 0; i < job_.size() && i < states.size(); ++i) {
+        const JobFieldState& s = states[i];
+        JobEditor& e = job_[i];
+        e.label->setEnabled(s.applies);
+        if (e.text) {
+            e.text->setEnabled(s.applies);
+            e.text->setPlaceholderText(Q(s.machineValue));
+            if (!e.text->hasFocus() && e.text->text() != Q(s.value)) e.text->setText(Q(s.value));
+            continue;
+        }
+        e.choice->setEnabled(s.applies);
+        const int machine = e.choice->findData(Q(s.machineValue));
+        e.choice->setItemText(0, Q(p_.language.GetText(1222)) +
+                                     (machine > 0 ? e.choice->itemText(machine) : QString()));
+        const int own = s.value.empty() ? 0 : e.choice->findData(Q(s.value));
+        e.choice->setCurrentIndex(std::max(0, own));
+    }
+}
+
 void FrmNcCode::Run(const char* handler, int arg) {
     RunMenu(p_, handler, arg);
     afterEvent_();
@@ -181,6 +272,7 @@ void FrmNcCode::Mirror() {
     status_->setText(Q(s.ncStatusText));
     blockNumbers_->setChecked(p_.settings.BlockNumbers);
     comments_->setChecked(p_.settings.Comments);
+    MirrorJob();
     mirroring_ = false;
 }
 

@@ -5,11 +5,13 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTabWidget>
 #include <QTreeWidget>
 #include <QWidget>
 #include <functional>
+#include <vector>
 
 namespace vt {
 class Program;
@@ -33,7 +35,18 @@ class FrmNcCode : public QWidget {
   private:
     void FillOperations();
     void Run(const char* handler, int arg = 0);
+    QWidget* BuildJobFrame(QWidget* parent);
+    void MirrorJob();
+    void JobEdited(const std::string& key, const std::string& text);
 
+    // One job setting: a text field, or a choice whose first entry is the machine's value.
+    struct JobEditor {
+        std::string key;
+        QLabel* label = nullptr;
+        QLineEdit* text = nullptr;
+        QComboBox* choice = nullptr;
+    };
+    std::vector<JobEditor> job_;
     Program& p_;
     std::function<void()> afterEvent_;
     QTabWidget* tabs_ = nullptr;

@@ -26,7 +26,9 @@ namespace vt::gui {
 
 MsgAnswer QtUi::MessageBox(const std::string& text, const std::string& title, MsgButtons buttons,
                            MsgIcon icon) {
+    // Over the window the person works in (the NC window too), so that it stays in front.
     QWidget* parent = QApplication::activeModalWidget();
+    if (!parent) parent = QApplication::activeWindow();
     if (!parent) parent = main_;
     QMessageBox box(parent);
     box.setWindowTitle(Q(title));
@@ -239,6 +241,28 @@ std::unique_ptr<PrintJob> QtUi::StartPrint(const PrintOptions& options) {
 
 void QtUi::PumpEvents() {
     QApplication::processEvents(QEventLoop::AllEvents, 20);
+}
+
+bool QtUi::KeepAlive(bool busy, const std::string& text) {
+    if (busy && !busy_ && program_) {
+        QWidget* over = QApplication::activeWindow();
+        busy_ = new QProgressDialog(Q(text), Text(*program_, PlatformText::Cancel), 0, 0,
+                                    over ? over : main_.data());
+        busy_->setObjectName("frm_busy");
+        busy_->setWindowTitle("Veltrum32");
+        busy_->setWindowModality(Qt::ApplicationModal);
+        busy_->setMinimumDuration(0);
+        busy_->show();
+    }
+    // Until the busy window shows, the person's input waits: nothing may change under the run.
+    QApplication::processEvents(busy_ ? QEventLoop::AllEvents : QEventLoop::ExcludeUserInputEvents,
+                                10);
+    return busy_ && busy_->wasCanceled();
+}
+
+void QtUi::EndBusy() {
+    if (busy_) busy_->deleteLater();
+    busy_ = nullptr;
 }
 
 }  // namespace vt::gui

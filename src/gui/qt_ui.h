@@ -3,6 +3,7 @@
 
 #include <QPointer>
 #include <QPrinter>
+#include <QProgressDialog>
 #include <QWidget>
 #include <memory>
 
@@ -27,6 +28,8 @@ class QtUi : public Ui {
     FileDialogResult FileDialog(const FileDialogRequest& request) override;
     void EndProgram() override;
     void PumpEvents() override;
+    bool KeepAlive(bool busy, const std::string& text) override;
+    void EndBusy() override;
     void StateChanged() override;
     void Refresh() override;
     void OverlayChanged() override;
@@ -43,6 +46,7 @@ class QtUi : public Ui {
     QPointer<FrmMain> main_;
     Program* program_ = nullptr;
     std::unique_ptr<QPrinter> printer_;  // the printer frm_print set up
+    QPointer<QProgressDialog> busy_;     // shown while the NC engine takes long
 };
 
 }  // namespace vt::gui

@@ -48,11 +48,10 @@ TEST_F(Cli, HelpAndVersion) {
 }
 
 TEST_F(Cli, EveryExampleForEveryMachine) {
-    const std::pair<const char*, const char*> machines[] = {
-        {"iso_fanuc_mill", "O1234"},
-        {"linuxcnc_mill", "(Veltrum32 program 1234)"},
-        {"heidenhain", "0 BEGIN PGM 1234 MM"},
-        {"Svarv diameter (ISO)", "G18"}};
+    const std::pair<const char*, const char*> machines[] = {{"iso_fanuc_mill", "\nO1234 ("},
+                                                            {"linuxcnc_mill", "\n(Program "},
+                                                            {"heidenhain", "0 BEGIN PGM "},
+                                                            {"Svarv diameter (ISO)", "G18"}};
     for (const char* example : {"flange.vgm", "plate.vgm", "shaft.vgm"}) {
         for (const auto& [machine, mark] : machines) {
             Result r = Run("--nc " + Example(example) + " --machine '" + machine + "'");
@@ -71,13 +70,54 @@ TEST_F(Cli, EveryExampleForEveryMachine) {
     EXPECT_EQ(nc.find("(P"), std::string::npos);
 }
 
+// The job settings on the command line win over the drawing's; a bad value is refused before
+// anything runs.
+TEST_F(Cli, JobSettingsOnTheCommandLine) {
+    Result r = Run("--nc " + Example("plate.vgm") +
+                   " --machine linuxcnc_mill --feed 450 --plunge-feed 60 --spindle 3000 --tool 5"
+                   " --depth 4.5 --safe-z 10 --program PLATTA-1 --coolant flood");
+    EXPECT_EQ(r.status, 0) << r.err;
+    for (const char* want : {"(Program PLATTA-1)", "t5 m6", "s3000 m3", "m8", "g0 g43 h5 z10",
+                             "z-4.5 r10 f60", "f450", "m9"})
+        EXPECT_NE(r.out.find(want), std::string::npos) << want << "\n" << r.out;
+    Result bad = Run("--nc " + Example("plate.vgm") + " --machine linuxcnc_mill --feed 0");
+    EXPECT_EQ(bad.status, 2);
+    EXPECT_NE(bad.err.find("--feed"), std::string::npos) << bad.err;
+}
+
+// Runs that share a program folder wait for each other: each gets its own program.
+TEST_F(Cli, ParallelRunsGetTheirOwnPrograms) {
+    std::string cmd;
+    for (int i = 0; i < 12; ++i)
+        cmd += "'" + std::string(VT_VELTRUM32) + "' --home '" + home.Path() + "' --nc " +
+               Example("plate.vgm") + " --machine iso_fanuc_mill --program " +
+               std::to_string(100 + i) + " > '" + home.File("run" + std::to_string(i)) +
+               "' 2>&1 & ";
+    cmd += "wait";
+    ASSERT_EQ(std::system(cmd.c_str()), 0);
+    for (int i = 0; i < 12; ++i) {
+        const std::string out = ReadFile(home.File("run" + std::to_string(i)));
+        EXPECT_NE(out.find("\nO0" + std::to_string(100 + i) + "\n"), std::string::npos)
+            << "run " << i << ":\n"
+            << out;
+    }
+}
+
 TEST_F(Cli, NcErrors) {
     Result missing = Run("--nc '" + home.File("none.vgm") + "' --machine heidenhain");
     EXPECT_EQ(missing.status, 1);
     EXPECT_NE(missing.err.find("none.vgm"), std::string::npos);
-    Result unknown = Run("--nc " + Example("plate.vgm") + " --machine Nope");
+    Result unknown = Run("--nc " + Example("plate.vgm") + " --machine linuxcnc");
     EXPECT_EQ(unknown.status, 1);
-    EXPECT_NE(unknown.err.find("\"LinuxCNC fräs\""), std::string::npos) << unknown.err;
+    EXPECT_NE(unknown.err.find("\"LinuxCNC fräs\" (linuxcnc_mill)"), std::string::npos)
+        << unknown.err;
+    // A drawing without a tool path has no program.
+    Result empty = Run("--nc '" + std::string(VT_TEST_DATA) +
+                       "/dxf/r2000_blocks.dxf' --machine "
+                       "'LinuxCNC fräs'");
+    EXPECT_EQ(empty.status, 1);
+    EXPECT_EQ(empty.err, "no tool path\n");
+    EXPECT_EQ(empty.out, "");
     EXPECT_EQ(Run("--nc " + Example("plate.vgm")).status, 2);  // no machine named
     // An engine that fails: its own words reach the user, and nothing is written.
     WriteFile(home.File("vtengine"),

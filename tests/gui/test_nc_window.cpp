@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QTabWidget>
@@ -66,14 +67,15 @@ TEST_F(GuiNc, WindowTabsAndMachineChange) {
     auto* box = nc->findChild<QComboBox*>("combo_Maskin");
     ASSERT_TRUE(code && box);
     EXPECT_EQ(box->currentText(), "ISO fräs (Fanuc)");
-    EXPECT_TRUE(code->toPlainText().contains("N20 G1 X1. Y2. (P1)\n"))
+    EXPECT_TRUE(code->toPlainText().contains(" X1. Y2. F200. (P1)\n"))
         << code->toPlainText().toStdString();
-    EXPECT_EQ(nc->findChild<QLabel*>("StatusPanel1")->text(), "8 rader");
+    EXPECT_EQ(nc->findChild<QLabel*>("StatusPanel1")->text(),
+              QString::number(code->toPlainText().count('\n')) + " rader");
 
     // The next machine in the box: the code, the caption and the menu follow.
     QTest::keyClick(box, Qt::Key_Down);
     EXPECT_EQ(box->currentText(), "Svarv diameter (ISO)");
-    EXPECT_TRUE(code->toPlainText().contains("G1 X4. Z1. (P1)"))
+    EXPECT_TRUE(code->toPlainText().contains("G1 X4. Z1. F0.15 (P1)"))
         << code->toPlainText().toStdString();
     EXPECT_EQ(w.windowTitle(), "Veltrum32 - [ Svarv diameter (ISO) ]");
     QList<QAction*> entries;
@@ -87,7 +89,7 @@ TEST_F(GuiNc, WindowTabsAndMachineChange) {
     for (QAction* a : entries)
         if (a->text() == "LinuxCNC fräs") a->trigger();
     EXPECT_EQ(box->currentText(), "LinuxCNC fräs");
-    EXPECT_TRUE(code->toPlainText().contains("g1 x1 y2 (P1)"));
+    EXPECT_TRUE(code->toPlainText().contains("x1 y2 f200 (P1)"));
 
     // The operations tab lists the absolute moves; the settings tab holds the options.
     auto* tabs = nc->findChild<QTabWidget*>("SSTabNC");
@@ -116,6 +118,51 @@ TEST_F(GuiNc, WindowTabsAndMachineChange) {
     ReadFileBytes(p.paths.SettingsFile(), ini);
     EXPECT_NE(ini.find("[frm_nccode]"), std::string::npos);
     EXPECT_NE(ini.find("DefaultMachine=LinuxCNC fräs"), std::string::npos);
+}
+
+// The job settings on the settings tab: an empty field shows the machine's value, a typed one
+// becomes the drawing's and reaches the code, a bad one is refused, a lathe has no heights.
+TEST_F(GuiNc, JobSettingsTab) {
+    Op(p, 1, 1, 2);
+    Trigger("mnuNCVisaNC");
+    auto* nc = w.findChild<QWidget*>("frm_nccode");
+    ASSERT_NE(nc, nullptr);
+    nc->findChild<QTabWidget*>("SSTabNC")->setCurrentIndex(2);
+    auto* feed = nc->findChild<QLineEdit*>("txtJobFeed");
+    auto* safe = nc->findChild<QLineEdit*>("txtJobSafeZ");
+    auto* coolant = nc->findChild<QComboBox*>("cboJobCoolant");
+    ASSERT_TRUE(feed && safe && coolant);
+    EXPECT_EQ(feed->text(), "");
+    EXPECT_EQ(feed->placeholderText(), "200");
+    EXPECT_EQ(coolant->currentText(), "Maskinens värde: Av");
+    feed->setFocus();
+    QTest::keyClicks(feed, "275,5");
+    QTest::keyClick(feed, Qt::Key_Return);
+    EXPECT_EQ(p.jobSettings.at("Feed"), "275.5");
+    EXPECT_TRUE(p.drawing.Modified);
+    auto* code = nc->findChild<QPlainTextEdit*>("txtNCCode");
+    EXPECT_TRUE(code->toPlainText().contains("F275.5")) << code->toPlainText().toStdString();
+    coolant->setCurrentIndex(2);
+    emit coolant->activated(2);
+    EXPECT_EQ(p.jobSettings.at("Coolant"), "Flood");
+    EXPECT_TRUE(code->toPlainText().contains("\nN40 M8\n")) << code->toPlainText().toStdString();
+    feed->selectAll();
+    QTest::keyClicks(feed, "snabb");
+    QTest::keyClick(feed, Qt::Key_Return);
+    ASSERT_FALSE(ui.messages.empty());
+    EXPECT_EQ(ui.messages.back().text, "Ogiltigt värde för Matning (F): snabb");
+    EXPECT_EQ(p.jobSettings.at("Feed"), "275.5");
+    EXPECT_EQ(feed->text(), "275.5");
+    // The lathe: no safe height or depth to set.
+    nc->findChild<QComboBox*>("combo_Maskin")->setCurrentText("Svarv diameter (ISO)");
+    emit nc->findChild<QComboBox*>("combo_Maskin")
+        ->activated(nc->findChild<QComboBox*>("combo_Maskin")->currentIndex());
+    EXPECT_FALSE(safe->isEnabled());
+    EXPECT_TRUE(feed->isEnabled());
+    QTest::mouseClick(nc->findChild<QWidget*>("cmdJobDefaults"), Qt::LeftButton);
+    EXPECT_TRUE(p.jobSettings.empty());
+    EXPECT_EQ(feed->text(), "");
+    EXPECT_EQ(feed->placeholderText(), "0.15");
 }
 
 // Every menu item reaches a handler (quitting is the window's own closing).

@@ -1,7 +1,19 @@
 // Parsing of the command line.
 #include "app/command_line.h"
 
+#include "nc/job_settings.h"
+
 namespace vt {
+
+namespace {
+
+const JobField* JobOption(const std::string& option) {
+    for (const JobField& f : JobFields())
+        if (f.option && option == f.option) return &f;
+    return nullptr;
+}
+
+}  // namespace
 
 CommandLine ParseCommandLine(const std::vector<std::string>& args) {
     CommandLine c;
@@ -49,6 +61,14 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
             onOff(c.blockNumbers);
         } else if (a == "--comments") {
             onOff(c.comments);
+        } else if (const JobField* f = JobOption(a)) {
+            std::string v;
+            value(v);
+            if (!c.error.empty()) break;
+            if (auto checked = NormaliseJobValue(*f, v))
+                c.job.emplace_back(f->key, *checked);
+            else
+                c.error = "option " + a + ": \"" + v + "\" is not a value of " + f->key;
         } else if (a == "--convert") {
             if (i + 2 >= args.size()) {
                 c.error = "option --convert needs an input and an output file";
@@ -81,7 +101,11 @@ std::string UsageText() {
            "or\n"
            "                            the base name of its .vtp file) to FILE or standard "
            "output,\n"
-           "                            without a window\n"
+           "                            without a window; the job settings of the drawing can be\n"
+           "                            changed with --program NAME --tool T --spindle S\n"
+           "                            --direction cw|ccw --feed F --plunge-feed F --safe-z Z\n"
+           "                            --depth D --depth-per-pass D --peck D\n"
+           "                            --coolant off|flood|mist --z-moves on|off\n"
            "  --convert IN OUT          read IN (.vgm .vtm .geo .dxf .rit) and write OUT (.vgm "
            ".vtm .rit)\n"
            "  --batch SCRIPT            run a script of commands without a window\n"

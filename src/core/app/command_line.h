@@ -18,9 +18,11 @@ struct CommandLine {
     std::string machine;    // --machine NAME
     std::string output;     // -o FILE
     std::optional<bool> blockNumbers, comments;  // --block-numbers on|off, --comments on|off
-    std::vector<std::string> convert;            // --convert IN OUT
-    std::string file;                            // a drawing or template to open at start
-    std::string error;                           // set when the arguments could not be understood
+    // Job settings for --nc (--feed, --tool, ...): key and checked value, over the drawing's.
+    std::vector<std::pair<std::string, std::string>> job;
+    std::vector<std::string> convert;  // --convert IN OUT
+    std::string file;                  // a drawing or template to open at start
+    std::string error;                 // set when the arguments could not be understood
 };
 
 // Parses the arguments after the program name.

@@ -13,6 +13,7 @@
 #include "commands/value_input.h"
 #include "expr/expression_parser.h"
 #include "model/drawing.h"
+#include "nc/job_settings.h"
 #include "nc/machines.h"
 #include "nc/toolpath.h"
 #include "plugins/plugins.h"
@@ -41,6 +42,7 @@ class Program {
     ViewState view;
     MouseState mouse;
     ToolPath toolPath;
+    JobValues jobSettings;  // the drawing's own job settings (kept in its file)
     MachineList machines;
 
     ValueDialog valueDialog;
@@ -53,7 +55,9 @@ class Program {
     std::string selectedMachineName;  // the machine chosen in the NC code window
     std::string enginePath;           // the post-processor used when the program folder has none
     bool closing = false;
-    int infoFlashTicks = 0;  // tmr_info's count
+    bool ncGenerating = false;  // GenNCCode is waiting for the engine
+    bool ncRegenerate = false;  // and was asked again meanwhile
+    int infoFlashTicks = 0;     // tmr_info's count
     bool paintAbort = false;
 
     PluginSet plugins;  // last: unloaded first, while the rest of the program still exists

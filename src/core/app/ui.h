@@ -62,6 +62,13 @@ class Ui {
     // Keeps the interface alive while the core waits inside a call.
     virtual void PumpEvents() {}
 
+    // A long wait (the NC engine): keeps the windows painted without taking the person's input;
+    // once `busy` is true, shows `text` with a Cancel button (the rest of the program waits).
+    // True when the person pressed Cancel.
+    virtual bool KeepAlive(bool busy, const std::string& text) { return false; }
+    // The long wait is over: the busy indication goes.
+    virtual void EndBusy() {}
+
     // The core's UiState changed: mirror it.
     virtual void StateChanged() {}
 

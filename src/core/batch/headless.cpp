@@ -113,16 +113,30 @@ int RunNcCommand(const CommandLine& cl, const std::string& folder, std::ostream&
         const int machine = FindMachine(p, cl.machine);
         if (machine < 0) {
             err << "veltrum32: no machine called \"" << cl.machine << "\" in "
-                << p.settings.Postpath << "; the machines are:";
-            for (const std::string& n : p.uiState.ncMachines)
-                err << " \"" << n << "\"";
+                << p.settings.Postpath << "; the machines are (name, or file name):";
+            for (std::size_t i = 0; i < p.uiState.ncMachines.size(); ++i)
+                err << " \"" << p.uiState.ncMachines[i] << "\" ("
+                    << std::filesystem::path(p.machines[i + 1].File).stem().string() << ")";
             err << "\n";
             return 1;
         }
-        if (!Load(p, ui, AbsolutePath(cl.nc), err)) return 1;
+        const std::string file = AbsolutePath(cl.nc);
+        if (!Load(p, ui, file, err)) return 1;
+        // A drawing opened here is named by its file, as the window names it.
+        const std::string e = Ext(file);
+        if (e == ".VGM" || e == ".GEO") {
+            p.drawing.HasFileName = true;
+            p.drawing.FileName = file;
+        }
+        if (p.toolPath.Count == 0) {
+            err << "no tool path\n";
+            return 1;
+        }
         ChangeMachine(p, machine);
         if (cl.blockNumbers) p.settings.BlockNumbers = *cl.blockNumbers;
         if (cl.comments) p.settings.Comments = *cl.comments;
+        for (const auto& [key, value] : cl.job)
+            p.jobSettings[key] = value;
         GenNCCode(p);
         if (ui.failed) return 1;
         std::string text = p.uiState.ncCodeText;

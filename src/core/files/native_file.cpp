@@ -15,7 +15,9 @@ namespace vt {
 std::string NativeText(const Program& p) {
     const std::string nl = "\r\n";
     std::string s = WriteString(kNativeIdentifier) + ",1" + nl;
-    for (int i = 0; i < 5; ++i)
+    // The first reserved line keeps the drawing's job settings; readers ignore these lines.
+    s += WriteString(JobValuesToLine(p.jobSettings)) + nl;
+    for (int i = 1; i < 5; ++i)
         s += "\"\"" + nl;
     const Drawing& d = p.drawing;
     s += std::to_string(d.ObjectCount) + nl;
@@ -118,6 +120,8 @@ bool LoadGEO(Program& p, std::string& name) {
         if (lines.size() < 6) throw VtError(kErrInputPastEnd);
         const std::string identifier = SplitFields(lines[0]).at(0);
         std::size_t at = 6;
+        for (std::size_t i = 1; i < 6; ++i)
+            JobValuesFromLine(SplitFields(lines[i]).at(0), p.jobSettings);
         if (identifier == "Ortix Veltrum") {
             ReadObjects(p, lines, at);
         } else if (identifier == kNativeIdentifier) {

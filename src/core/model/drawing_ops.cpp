@@ -152,6 +152,7 @@ void NewDrawing(Program& p) {
     d.UndoCount = 0;
     d.UndoList.assign(1, UndoRecord{});
     p.toolPath.Clear();
+    p.jobSettings.clear();
     d.Modified = false;
     d.HasFileName = false;
     d.FileName.clear();

@@ -1,4 +1,5 @@
-// posix_spawn with the working folder set, standard error captured through a pipe.
+// posix_spawn with the working folder set, a process group of its own, standard error captured
+// through a pipe.
 #include "nc/engine_process.h"
 
 #include <fcntl.h>
@@ -32,9 +33,18 @@ bool Drain(int fd, std::string& into) {
     }
 }
 
+// Kills the engine's process group and reaps the engine.
+void KillGroup(pid_t pid) {
+    ::kill(-pid, SIGKILL);
+    int status = 0;
+    while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+    }
+}
+
 }  // namespace
 
-EngineRun RunEngine(const std::string& engine, const std::string& folder, int timeoutMs) {
+EngineRun RunEngine(const std::string& engine, const std::string& folder, int timeoutMs,
+                    const KeepWaiting& keepWaiting) {
     EngineRun run;
     if (!FileExists(engine) || ::access(engine.c_str(), X_OK) != 0) {
         run.outcome = EngineOutcome::Missing;
@@ -51,11 +61,16 @@ EngineRun RunEngine(const std::string& engine, const std::string& folder, int ti
     posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
     posix_spawn_file_actions_adddup2(&actions, pipeFd[1], 2);
     posix_spawn_file_actions_addchdir_np(&actions, folder.c_str());
+    posix_spawnattr_t attr;
+    posix_spawnattr_init(&attr);
+    posix_spawnattr_setflags(&attr, POSIX_SPAWN_SETPGROUP);
+    posix_spawnattr_setpgroup(&attr, 0);
     std::string arg0 = engine;
     char* argv[] = {arg0.data(), nullptr};
     pid_t pid = 0;
-    int rc = ::posix_spawn(&pid, engine.c_str(), &actions, nullptr, argv, environ);
+    int rc = ::posix_spawn(&pid, engine.c_str(), &actions, &attr, argv, environ);
     posix_spawn_file_actions_destroy(&actions);
+    posix_spawnattr_destroy(&attr);
     ::close(pipeFd[1]);
     if (rc != 0) {
         ::close(pipeFd[0]);
@@ -63,7 +78,7 @@ EngineRun RunEngine(const std::string& engine, const std::string& folder, int ti
         return run;
     }
     ::fcntl(pipeFd[0], F_SETFL, O_NONBLOCK);
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+    const auto start = std::chrono::steady_clock::now();
     int status = 0;
     for (;;) {
         const bool closed = Drain(pipeFd[0], run.errorText);
@@ -73,12 +88,14 @@ EngineRun RunEngine(const std::string& engine, const std::string& folder, int ti
             status = -1;
             break;
         }
-        if (std::chrono::steady_clock::now() >= deadline) {
-            ::kill(pid, SIGKILL);
-            while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
-            }
+        const int elapsed = static_cast<int>(std::chrono::duration_cast<std::chrono::milliseconds>(
+                                                 std::chrono::steady_clock::now() - start)
+                                                 .count());
+        const bool timedOut = elapsed >= timeoutMs;
+        if (timedOut || (keepWaiting && !keepWaiting(elapsed))) {
+            KillGroup(pid);
             ::close(pipeFd[0]);
-            run.outcome = EngineOutcome::TimedOut;
+            run.outcome = timedOut ? EngineOutcome::TimedOut : EngineOutcome::Cancelled;
             return run;
         }
         if (closed) {

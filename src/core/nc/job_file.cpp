@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <cstdio>
 #include <vector>
 
 namespace vt {
@@ -15,17 +14,7 @@ std::string JobNumber(double v) {
     int intDigits = 0;
     for (double a = std::fabs(v); a >= 1 && intDigits < 400; a /= 10)
         ++intDigits;
-    int decimals = std::max(0, std::min(10, 15 - intDigits));
-    char buf[512];
-    std::snprintf(buf, sizeof buf, "%.*f", decimals, v);
-    std::string s = buf;
-    if (s.find('.') != std::string::npos) {
-        while (s.back() == '0')
-            s.pop_back();
-        if (s.back() == '.') s.pop_back();
-    }
-    if (s == "-0") s = "0";
-    return s;
+    return PlainNumber(v, std::max(0, std::min(10, 15 - intDigits)));
 }
 
 namespace {
@@ -87,6 +76,13 @@ std::string JobFileText(const ToolPath& path, const JobOptions& options) {
     out += std::to_string(records.size()) + "\r\n";
     for (const std::string& r : records)
         out += r + "\r\n";
+    if (!options.settings.empty()) {
+        out += "[JOB]\r\n";
+        for (const JobField& f : JobFields()) {
+            auto it = options.settings.find(f.key);
+            if (it != options.settings.end()) out += std::string(f.key) + "=" + it->second + "\r\n";
+        }
+    }
     return out;
 }
 

@@ -8,13 +8,16 @@
 #include "app/program.h"
 #include "app/text_file.h"
 #include "nc/engine_process.h"
+#include "nc/job_edit.h"
 #include "nc/job_file.h"
+#include "nc/job_lock.h"
 
 namespace vt {
 
 namespace {
 
 constexpr int kEngineTimeoutMs = 30000;
+constexpr int kBusyAfterMs = 1000;
 
 // The program folder's engine, else the one installed beside the executable.
 std::string EnginePath(const Program& p) {
@@ -35,62 +38,97 @@ void EngineMessage(Program& p, const std::string& text) {
 
 }  // namespace
 
-void GenNCCode(Program& p) {
-    Guarded(p, "GenNCCode()", [&] {
-        const int index = p.uiState.ncMachineIndex;
-        if (index < 0 || index >= static_cast<int>(p.uiState.ncMachines.size())) {
-            ShowCode(p, "", 0);
-            return;
-        }
-        JobOptions options;
-        options.machineFile = p.machines[static_cast<std::size_t>(index + 1)].File;
-        options.blockNumbers = p.settings.BlockNumbers;
-        options.comments = p.settings.Comments;
-        WriteFileOrThrow(p.paths.File("temp.pp"), JobFileText(p.toolPath, options));
+namespace {
 
-        // An old result must never be shown as this run's.
-        const std::string result = p.paths.File("pp.nc");
-        std::remove(result.c_str());
-        if (FileExists(result)) throw VtError(kErrPermissionDenied, "Permission denied: " + result);
-
-        p.uiState.busyCursor = true;
-        p.ui.StateChanged();
-        const EngineRun run = RunEngine(EnginePath(p), p.paths.folder, kEngineTimeoutMs);
-        p.uiState.busyCursor = false;
+// One generation: job file under the lock, engine, result. Throws on file failures.
+void Generate(Program& p) {
+    const int index = p.uiState.ncMachineIndex;
+    if (index < 0 || index >= static_cast<int>(p.uiState.ncMachines.size())) {
         ShowCode(p, "", 0);
-        switch (run.outcome) {
-            case EngineOutcome::Finished:
-                break;
-            case EngineOutcome::Missing:
-                EngineMessage(p, p.language.GetText(2400));
-                return;
-            case EngineOutcome::TimedOut:
-                EngineMessage(p, p.language.GetText(2401));
-                return;
-            default:
-                EngineMessage(p, p.language.GetText(2402) + "\r\n" + run.errorText);
-                return;
-        }
-        // An NC program is text: control bytes mean the engine wrote something else.
-        std::string bytes;
-        const bool isText =
-            ReadFileBytes(result, bytes) && std::none_of(bytes.begin(), bytes.end(), [](char ch) {
-                const auto c = static_cast<unsigned char>(ch);
-                return c < 0x20 && c != '\t' && c != '\r' && c != '\n' && c != '\f';
-            });
-        if (!isText) {
-            EngineMessage(p, p.language.GetText(2402) + "\r\n" + result);
-            return;
-        }
-        std::vector<std::string> lines;
-        for (auto l : SplitLines(bytes))
-            lines.push_back(DecodeLine(l));
-        std::string text;
-        for (const std::string& l : lines)
-            text += l + "\r\n";
-        ShowCode(p, text, lines.size());
-    });
+        return;
+    }
+    JobOptions options;
+    options.machineFile = p.machines[static_cast<std::size_t>(index + 1)].File;
+    options.blockNumbers = p.settings.BlockNumbers;
+    options.comments = p.settings.Comments;
+    options.settings = JobForEngine(p);
+
+    // The window stays painted; after a second the person sees that the engine works and may
+    // cancel it.
+    bool cancelled = false;
+    const std::string busyText = p.language.GetText(2403);
+    auto keepWaiting = [&](int elapsedMs) {
+        cancelled = cancelled || p.ui.KeepAlive(elapsedMs >= kBusyAfterMs, busyText);
+        return !cancelled;
+    };
+    struct BusyEnd {
+        Ui& ui;
+        ~BusyEnd() { ui.EndBusy(); }
+    } busyEnd{p.ui};
+
+    JobFileLock lock(p.paths.File("temp.pp"), keepWaiting);
+    if (!lock.Locked()) {
+        if (cancelled) return EngineMessage(p, p.language.GetText(2404));
+        throw VtError(kErrPermissionDenied, "Permission denied: " + p.paths.File("temp.pp"));
+    }
+    int err = 0;
+    if (!lock.Write(JobFileText(p.toolPath, options), &err))
+        throw FileError(err, "cannot write " + p.paths.File("temp.pp"));
+
+    // An old result must never be shown as this run's.
+    const std::string result = p.paths.File("pp.nc");
+    std::remove(result.c_str());
+    if (FileExists(result)) throw VtError(kErrPermissionDenied, "Permission denied: " + result);
+
+    p.uiState.busyCursor = true;
+    p.ui.StateChanged();
+    const EngineRun run = RunEngine(EnginePath(p), p.paths.folder, kEngineTimeoutMs, keepWaiting);
     p.uiState.busyCursor = false;
+    ShowCode(p, "", 0);
+    switch (run.outcome) {
+        case EngineOutcome::Finished:
+            break;
+        case EngineOutcome::Missing:
+            return EngineMessage(p, p.language.GetText(2400));
+        case EngineOutcome::TimedOut:
+            return EngineMessage(p, p.language.GetText(2401));
+        case EngineOutcome::Cancelled:
+            return EngineMessage(p, p.language.GetText(2404));
+        default:
+            return EngineMessage(p, p.language.GetText(2402) + "\r\n" + run.errorText);
+    }
+    // An NC program is text: control bytes mean the engine wrote something else.
+    std::string bytes;
+    const bool isText =
+        ReadFileBytes(result, bytes) && std::none_of(bytes.begin(), bytes.end(), [](char ch) {
+            const auto c = static_cast<unsigned char>(ch);
+            return c < 0x20 && c != '\t' && c != '\r' && c != '\n' && c != '\f';
+        });
+    if (!isText) return EngineMessage(p, p.language.GetText(2402) + "\r\n" + result);
+    std::vector<std::string> lines;
+    for (auto l : SplitLines(bytes))
+        lines.push_back(DecodeLine(l));
+    std::string text;
+    for (const std::string& l : lines)
+        text += l + "\r\n";
+    ShowCode(p, text, lines.size());
+}
+
+}  // namespace
+
+void GenNCCode(Program& p) {
+    // Events handled while the engine runs may ask for the code again: once more afterwards.
+    if (p.ncGenerating) {
+        p.ncRegenerate = true;
+        return;
+    }
+    p.ncGenerating = true;
+    do {
+        p.ncRegenerate = false;
+        Guarded(p, "GenNCCode()", [&] { Generate(p); });
+        p.uiState.busyCursor = false;
+    } while (p.ncRegenerate && !p.closing);
+    p.ncGenerating = false;
 }
 
 void RegenerateNcIfShown(Program& p) {

@@ -27,7 +27,7 @@ std::vector<std::string> Lines(const std::string& text) {
 }
 
 TEST(JobFile, EmptyPathIsTheHeaderAlone) {
-    auto lines = Lines(JobFileText(ToolPath{}, {"/m/iso.vtp", true, false}));
+    auto lines = Lines(JobFileText(ToolPath{}, {"/m/iso.vtp", true, false, {}}));
     ASSERT_EQ(lines.size(), 33u);
     EXPECT_EQ(lines[0], "1234");
     EXPECT_EQ(lines[1], "/m/iso.vtp");

@@ -2,6 +2,7 @@
 // commands.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <set>
 
@@ -103,17 +104,18 @@ TEST_F(NcTest, MenuEntryChangesTheMachineAndTheCode) {
     RunMenu(p, "mnuNCMachines", Index("ISO fräs (Fanuc)"));
     RunMenu(p, "mnuNCVisaNC");
     EXPECT_TRUE(p.uiState.ncWindowVisible);
-    EXPECT_EQ(p.uiState.ncCodeText,
-              "%\r\nO1234\r\nN10 G90\r\nN20 G1 X1. Y2. (P1)\r\nN30 M30\r\n%\r\n");
-    EXPECT_EQ(p.uiState.ncStatusText, "6 rader");
+    const std::string& code = p.uiState.ncCodeText;
+    EXPECT_EQ(code.rfind("%\r\nO1234\r\nN10 G21 G17 G40 G49 G80 G90 G94\r\n", 0), 0u) << code;
+    EXPECT_NE(code.find(" X1. Y2. F200. (P1)\r\n"), std::string::npos) << code;
+    const auto lines = std::count(code.begin(), code.end(), '\n');
+    EXPECT_EQ(p.uiState.ncStatusText, std::to_string(lines) + " rader");
     RunMenu(p, "mnuNCMachines", Index("LinuxCNC fräs"));
     EXPECT_EQ(p.settings.DefaultMachine, "LinuxCNC fräs");
-    EXPECT_NE(p.uiState.ncCodeText.find("g1 x1 y2 (P1)\r\n"), std::string::npos)
-        << p.uiState.ncCodeText;
+    EXPECT_NE(code.find("x1 y2 f200 (P1)\r\n"), std::string::npos) << code;
     cbBlockNummer_Click(p, false);
     cbComments_Click(p, false);
     SSTabNC_Click(p);
-    EXPECT_NE(p.uiState.ncCodeText.find("g1 x1 y2\r\n"), std::string::npos);
+    EXPECT_NE(code.find("x1 y2 f200\r\n"), std::string::npos) << code;
     EXPECT_FALSE(p.settings.BlockNumbers);
     EXPECT_TRUE(ui.messages.empty());
 }
@@ -195,8 +197,8 @@ TEST_F(NcTest, SaveCopyPrintAndTheOperationsList) {
     std::string saved;
     ASSERT_TRUE(ReadFileBytes(dir.File("part.h"), saved));
     EXPECT_EQ(saved, p.uiState.ncCodeText + "\r\n");
-    EXPECT_EQ(saved.rfind("0 BEGIN PGM 1234 MM\r\n1 L X+1.000 Y+2.000 F200 ; P1\r\n", 0), 0u)
-        << saved;
+    EXPECT_EQ(saved.rfind("0 BEGIN PGM 1234 MM\r\n1 TOOL CALL 1 Z S1000\r\n", 0), 0u) << saved;
+    EXPECT_NE(saved.find(" L X+1.000 Y+2.000 R0 F200 ; P1\r\n"), std::string::npos) << saved;
 
     auto files = [&] {
         std::set<std::string> names;
@@ -218,7 +220,9 @@ TEST_F(NcTest, SaveCopyPrintAndTheOperationsList) {
     const auto pages = ui.PrintedText();
     ASSERT_EQ(pages.size(), 1u);
     EXPECT_EQ(pages[0].front(), "0 BEGIN PGM 1234 MM");
-    EXPECT_EQ(pages[0].size(), 3u);
+    EXPECT_EQ(pages[0].size(),
+              static_cast<std::size_t>(
+                  std::count(p.uiState.ncCodeText.begin(), p.uiState.ncCodeText.end(), '\n')));
 }
 
 TEST_F(NcTest, PathChangesRegenerateOnlyWhileTheWindowIsShown) {

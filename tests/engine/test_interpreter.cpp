@@ -1,0 +1,162 @@
+// The programs of the LinuxCNC and the ISO mill run through rs274: every example, random chained
+// arcs at arbitrary coordinates, full circles, an arc below the resolution, manual lines between
+// moves, incremental sections and NC points as drilling cycles. Any refusal fails, and the
+// interpreted moves must be the drawn ones.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <random>
+
+#include "engine_test_util.h"
+#include "files/native_file.h"
+#include "interpreter.h"
+#include "test_util.h"
+
+namespace vt::engine {
+namespace {
+
+using test::ComparePath;
+using test::PathCheck;
+using test::RunRs274;
+
+using et::Add;
+
+struct Mill {
+    const char* file;
+    double unit;
+};
+const Mill kMills[] = {{"linuxcnc_mill", 0.0001}, {"iso_fanuc_mill", 0.001}};
+
+std::string NcProgram(const ToolPath& t, const Mill& mill, const JobValues& job = {}) {
+    return et::Text(t, et::MachineFile(mill.file), {true, true, job}, true);
+}
+
+PathCheck Check(const Mill& mill, double safeZ = 5, double depth = 1) {
+    PathCheck c;
+    c.unit = mill.unit;
+    c.safeZ = safeZ;
+    c.depth = depth;
+    return c;
+}
+
+#define EXPECT_RUNS_AS_DRAWN(path, mill, program, check)                                    \
+    do {                                                                                    \
+        const std::string nc_ = (program);                                                  \
+        EXPECT_EQ(ComparePath(path, RunRs274(nc_), check), "") << mill.file << "\n" << nc_; \
+    } while (0)
+
+class Interpreter : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(test::HaveRs274())
+            << "rs274 is missing: scripts/setup installs linuxcnc-uspace";
+    }
+};
+
+TEST_F(Interpreter, EveryExample) {
+    for (const char* name : {"flange", "plate", "shaft"}) {
+        test::FakeUi ui;
+        test::TempDir home;
+        vt::Program p(ui, home.Path());
+        ui.program = &p;
+        std::string file = std::string(VT_EXAMPLES) + "/" + name + ".vgm";
+        ASSERT_TRUE(LoadGEO(p, file));
+        ASSERT_GT(p.toolPath.Count, 0) << name;
+        for (const Mill& mill : kMills)
+            EXPECT_RUNS_AS_DRAWN(p.toolPath, mill, NcProgram(p.toolPath, mill), Check(mill));
+    }
+}
+
+// Arcs chained end to end at arbitrary coordinates, radii from 0.05 to 500, either direction,
+// sweeps from a sliver to nearly a full turn, some in incremental mode, with lines between.
+TEST_F(Interpreter, RandomChainedArcs) {
+    std::mt19937_64 rng(20261210);
+    std::uniform_real_distribution<double> u01(0, 1);
+    for (const Mill& mill : kMills) {
+        for (int run = 0; run < 3; ++run) {
+            ToolPath t;
+            double x = -200 + 400 * u01(rng), y = -200 + 400 * u01(rng);
+            Add(t, kG0, x, y);
+            for (int k = 0; k < 100; ++k) {
+                const bool inc = u01(rng) < 0.25;
+                if (u01(rng) < 0.15) {
+                    x += 30 * (u01(rng) - 0.5);
+                    y += 30 * (u01(rng) - 0.5);
+                    Add(t, static_cast<int16_t>(kG1 + (inc ? 6 : 0)), x, y);
+                    continue;
+                }
+                const double r = 0.05 * std::pow(10000.0, u01(rng));
+                const double a = 2 * M_PI * u01(rng);
+                const double cx = x - r * std::cos(a), cy = y - r * std::sin(a);
+                const bool ccw = u01(rng) < 0.5;
+                const double sweep =
+                    u01(rng) < 0.2 ? 0.001 + 0.05 * u01(rng) : 0.01 + (2 * M_PI - 0.02) * u01(rng);
+                const double b = a + (ccw ? sweep : -sweep);
+                x = cx + r * std::cos(b);
+                y = cy + r * std::sin(b);
+                Add(t, static_cast<int16_t>((ccw ? kG3 : kG2) + (inc ? 6 : 0)), x, y, cx, cy, r);
+            }
+            EXPECT_RUNS_AS_DRAWN(t, mill, NcProgram(t, mill), Check(mill));
+        }
+    }
+}
+
+// Full turns, an arc far below the resolution (0.0017° on R10) and one just at it, absolute and
+// incremental.
+TEST_F(Interpreter, FullCirclesAndTinyArcs) {
+    for (const Mill& mill : kMills) {
+        ToolPath t;
+        Add(t, kG0, 10.12345, -3.98765);
+        Add(t, kG2, 10.12345, -3.98765, 0.12345, -3.98765, 10);
+        Add(t, kG3 + 6, 10.12345, -3.98765, 13.5, -1.25, std::hypot(3.37655, 2.73765));
+        const double a = 0.0017 * M_PI / 180;
+        Add(t, kG3, 0.12345 + 10 * std::cos(a), -3.98765 + 10 * std::sin(a), 0.12345, -3.98765, 10);
+        const double b = 2 * mill.unit / 10;
+        Add(t, kG3, 0.12345 + 10 * std::cos(a + b), -3.98765 + 10 * std::sin(a + b), 0.12345,
+            -3.98765, 10);
+        Add(t, kG1, 20, 20);
+        EXPECT_RUNS_AS_DRAWN(t, mill, NcProgram(t, mill), Check(mill));
+    }
+}
+
+// Manual lines between moves of the same kind: the next move carries its code and both words.
+// The user moves Z in the manual lines here, so the program leaves Z alone.
+TEST_F(Interpreter, ManualLinesBetweenMoves) {
+    for (const Mill& mill : kMills) {
+        ToolPath t;
+        Add(t, kG0, 10, 0);
+        Add(t, kManualLine, 10, 0, 0, 0, 0, "G1 Z-2 F100");
+        Add(t, kG3, 0, 10, 0, 0, 10);
+        Add(t, kManualLine, 0, 10, 0, 0, 0, "G1 Z-3");
+        Add(t, kG3, -10, 0, 0, 0, 10);
+        Add(t, kManualLine, -10, 0, 0, 0, 0, "G0 Z1");
+        Add(t, kG1, -10, 10);
+        Add(t, kManualLine, -10, 10, 0, 0, 0, "G91");
+        Add(t, kG1, 0, 10);
+        PathCheck c = Check(mill);
+        c.heights = false;
+        EXPECT_RUNS_AS_DRAWN(t, mill, NcProgram(t, mill, {{"ZMoves", "Off"}}), c);
+    }
+}
+
+// NC points as drilling cycles, plain and pecking, absolute and incremental, between cuts.
+TEST_F(Interpreter, NcPointsAsCycles) {
+    for (const Mill& mill : kMills) {
+        for (const char* peck : {"0", "1.5"}) {
+            ToolPath t;
+            Add(t, kNcPoint, 5, 5);
+            Add(t, kNcPoint, 15.25, 5);
+            Add(t, kNcPoint + 6, 25.5, 7.125);
+            Add(t, kG0, 0, 0);
+            Add(t, kG1, 30, 0);
+            Add(t, kNcPoint, 40, 40);
+            Add(t, kG0 + 6, 50, 40);
+            Add(t, kG1 + 6, 50, 30);
+            const JobValues job = {{"Depth", "6.5"}, {"SafeZ", "3"}, {"Peck", peck}};
+            EXPECT_RUNS_AS_DRAWN(t, mill, NcProgram(t, mill, job), Check(mill, 3, 6.5));
+        }
+    }
+}
+
+}  // namespace
+}  // namespace vt::engine
