@@ -53,6 +53,7 @@ class FakeUi : public Ui {
   public:
     std::vector<ShownMessage> messages;
     std::deque<MsgAnswer> answers;
+    std::function<void()> onMessage;  // runs while a message box is open
     std::deque<DialogAnswer> dialogs;
     std::vector<ValueDialog> shownDialogs;  // each dialog as it opened
     Program* program = nullptr;
@@ -82,6 +83,7 @@ class FakeUi : public Ui {
     MsgAnswer MessageBox(const std::string& text, const std::string& title, MsgButtons buttons,
                          MsgIcon icon) override {
         messages.push_back({text, title, buttons, icon});
+        if (onMessage) onMessage();
         if (!answers.empty()) {
             MsgAnswer a = answers.front();
             answers.pop_front();

@@ -170,6 +170,7 @@ constexpr std::pair<int, std::string_view> kBuiltinTexts[] = {
     {2403, "Postprocessorn arbetar..."},
     {2404, "Postprocessorn avbröts."},
     {2405, "Ogiltigt värde för"},
+    {2406, "En annan NC-generering i programmappen blir inte klar."},
 };
 
 constexpr std::pair<std::string_view, int> kMenuNumbers[] = {

@@ -36,39 +36,34 @@ void EngineMessage(Program& p, const std::string& text) {
     p.ui.MessageBox(text, p.language.GetText(1066), MsgButtons::Ok, MsgIcon::Exclamation);
 }
 
-}  // namespace
-
-namespace {
-
-// One generation: job file under the lock, engine, result. Throws on file failures.
-void Generate(Program& p) {
-    const int index = p.uiState.ncMachineIndex;
-    if (index < 0 || index >= static_cast<int>(p.uiState.ncMachines.size())) {
-        ShowCode(p, "", 0);
-        return;
-    }
-    JobOptions options;
-    options.machineFile = p.machines[static_cast<std::size_t>(index + 1)].File;
-    options.blockNumbers = p.settings.BlockNumbers;
-    options.comments = p.settings.Comments;
-    options.settings = JobForEngine(p);
-
+// The engine's program for the job, under the job file's lock: empty with `why` set when there is
+// none. The lock and the busy indication end before anything is shown, so that a message left
+// open never keeps another run waiting. Throws on file failures.
+std::string RunUnderLock(Program& p, const JobOptions& options, std::string& why) {
     // The window stays painted; after a second the person sees that the engine works and may
     // cancel it.
-    bool cancelled = false;
+    bool cancelled = false, tooLong = false;
     const std::string busyText = p.language.GetText(2403);
     auto keepWaiting = [&](int elapsedMs) {
         cancelled = cancelled || p.ui.KeepAlive(elapsedMs >= kBusyAfterMs, busyText);
         return !cancelled;
+    };
+    // Another run holds the folder at most for its engine's time.
+    auto waitForLock = [&](int elapsedMs) {
+        tooLong = elapsedMs > 2 * kEngineTimeoutMs;
+        return !tooLong && keepWaiting(elapsedMs);
     };
     struct BusyEnd {
         Ui& ui;
         ~BusyEnd() { ui.EndBusy(); }
     } busyEnd{p.ui};
 
-    JobFileLock lock(p.paths.File("temp.pp"), keepWaiting);
+    JobFileLock lock(p.paths.File("temp.pp"), waitForLock);
     if (!lock.Locked()) {
-        if (cancelled) return EngineMessage(p, p.language.GetText(2404));
+        if (cancelled || tooLong) {
+            why = p.language.GetText(cancelled ? 2404 : 2406);
+            return "";
+        }
         throw VtError(kErrPermissionDenied, "Permission denied: " + p.paths.File("temp.pp"));
     }
     int err = 0;
@@ -84,18 +79,21 @@ void Generate(Program& p) {
     p.ui.StateChanged();
     const EngineRun run = RunEngine(EnginePath(p), p.paths.folder, kEngineTimeoutMs, keepWaiting);
     p.uiState.busyCursor = false;
-    ShowCode(p, "", 0);
     switch (run.outcome) {
         case EngineOutcome::Finished:
             break;
         case EngineOutcome::Missing:
-            return EngineMessage(p, p.language.GetText(2400));
+            why = p.language.GetText(2400);
+            return "";
         case EngineOutcome::TimedOut:
-            return EngineMessage(p, p.language.GetText(2401));
+            why = p.language.GetText(2401);
+            return "";
         case EngineOutcome::Cancelled:
-            return EngineMessage(p, p.language.GetText(2404));
+            why = p.language.GetText(2404);
+            return "";
         default:
-            return EngineMessage(p, p.language.GetText(2402) + "\r\n" + run.errorText);
+            why = p.language.GetText(2402) + "\r\n" + run.errorText;
+            return "";
     }
     // An NC program is text: control bytes mean the engine wrote something else.
     std::string bytes;
@@ -104,7 +102,26 @@ void Generate(Program& p) {
             const auto c = static_cast<unsigned char>(ch);
             return c < 0x20 && c != '\t' && c != '\r' && c != '\n' && c != '\f';
         });
-    if (!isText) return EngineMessage(p, p.language.GetText(2402) + "\r\n" + result);
+    if (!isText) why = p.language.GetText(2402) + "\r\n" + result;
+    return isText ? bytes : "";
+}
+
+// One generation: the job, the engine under the lock, then the program or the reason.
+void Generate(Program& p) {
+    const int index = p.uiState.ncMachineIndex;
+    if (index < 0 || index >= static_cast<int>(p.uiState.ncMachines.size())) {
+        ShowCode(p, "", 0);
+        return;
+    }
+    JobOptions options;
+    options.machineFile = p.machines[static_cast<std::size_t>(index + 1)].File;
+    options.blockNumbers = p.settings.BlockNumbers;
+    options.comments = p.settings.Comments;
+    options.settings = JobForEngine(p);
+    std::string why;
+    const std::string bytes = RunUnderLock(p, options, why);
+    ShowCode(p, "", 0);
+    if (!why.empty()) return EngineMessage(p, why);
     std::vector<std::string> lines;
     for (auto l : SplitLines(bytes))
         lines.push_back(DecodeLine(l));

@@ -167,6 +167,11 @@ TEST_F(JobTest, SlowEngineShowsBusyAndCanBeCancelled) {
     WriteFileOrThrow(dir.File("vtengine"), "#!/bin/sh\nsleep 30 &\necho $! > child.pid\nwait\n");
     std::filesystem::permissions(dir.File("vtengine"), std::filesystem::perms::owner_all);
     ui.cancelWhenBusy = true;
+    // The message is shown after the job file is free again: no other run waits for it.
+    bool freeDuringMessage = false;
+    ui.onMessage = [&] {
+        freeDuringMessage = JobFileLock(dir.File("temp.pp"), [](int) { return false; }).Locked();
+    };
     const auto start = std::chrono::steady_clock::now();
     GenNCCode(p);
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(10));
@@ -174,6 +179,8 @@ TEST_F(JobTest, SlowEngineShowsBusyAndCanBeCancelled) {
     EXPECT_GT(ui.keepAlives, 10);
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].text, "Postprocessorn avbröts.");
+    EXPECT_TRUE(freeDuringMessage);
+    EXPECT_TRUE(ui.busyEnded);
     EXPECT_EQ(p.uiState.ncCodeText, "");
     // The engine's child went with it.
     std::string pid;
