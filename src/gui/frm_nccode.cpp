@@ -272,7 +272,8 @@ void FrmNcCode::Mirror() {
     status_->setText(Q(s.ncStatusText));
     blockNumbers_->setChecked(p_.settings.BlockNumbers);
     comments_->setChecked(p_.settings.Comments);
-    MirrorJob();
+    // The job fields read the machine's file: only while they are in view.
+    if (isVisible() && tabs_->currentIndex() == 2) MirrorJob();
     mirroring_ = false;
 }
 
