@@ -201,6 +201,17 @@ class FakeUi : public Ui {
     };
 };
 
+// Appends a tool path move as the commands would, with its label.
+inline void AddMove(Program& p, int16_t typ, double x, double y) {
+    ToolPathOp o;
+    o.Typ = typ;
+    o.X = x;
+    o.Y = y;
+    o.Label = "P" + std::to_string(p.toolPath.Count + 1);
+    p.toolPath.Ops.push_back(o);
+    ++p.toolPath.Count;
+}
+
 // A fresh folder under the system's temporary folder, removed afterwards.
 class TempDir {
   public:

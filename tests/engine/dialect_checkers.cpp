@@ -48,18 +48,6 @@ const char* const kCycle200[] = {"Q200", "Q201", "Q206", "Q202", "Q210", "Q203",
 
 class Heidenhain {
   public:
-    Interpretation Read(const std::string& program) {
-        Interpretation r;
-        try {
-            Run(Lines(program), r);
-            r.ok = true;
-        } catch (const Refusal& f) {
-            r.error = f.why;
-        }
-        return r;
-    }
-
-  private:
     void Run(const std::vector<std::string>& lines, Interpretation& r) {
         if (lines.empty()) throw Refusal{"an empty program"};
         long expected = 0;
@@ -133,6 +121,7 @@ class Heidenhain {
         if (cycleDefined_ && cycleParams_ < 8) throw Refusal{"cycle 200 is incomplete"};
     }
 
+  private:
     void Parameter(std::size_t i, const std::string& line) {
         std::smatch m;
         if (!cycleDefined_ || cycleParams_ >= 8 || !std::regex_match(line, m, kQParam) ||
@@ -265,18 +254,6 @@ const std::regex kLatheNumber(R"([+-]?([0-9]+\.?[0-9]*|\.[0-9]+))");
 
 class Lathe {
   public:
-    Interpretation Read(const std::string& program) {
-        Interpretation r;
-        try {
-            Run(Lines(program), r);
-            r.ok = true;
-        } catch (const Refusal& f) {
-            r.error = f.why;
-        }
-        return r;
-    }
-
-  private:
     void Run(const std::vector<std::string>& lines, Interpretation& r) {
         if (lines.size() < 3 || lines.front() != "%" || lines.back() != "%")
             throw Refusal{"the program must stand between two % lines"};
@@ -309,6 +286,7 @@ class Lathe {
         if (!ended) throw Refusal{"no M30 at the end"};
     }
 
+  private:
     void Block(std::size_t i, const std::string& line, const std::vector<std::string>& w,
                Interpretation& r, bool& ended) {
         std::map<char, double> v;
@@ -402,14 +380,27 @@ class Lathe {
          constantSpeed_ = false, feedMode_ = false;
 };
 
+// Runs a reader over the program: its moves, or the first rule the program breaks.
+template <typename Reader>
+Interpretation Read(const std::string& program) {
+    Interpretation r;
+    try {
+        Reader().Run(Lines(program), r);
+        r.ok = true;
+    } catch (const Refusal& f) {
+        r.error = f.why;
+    }
+    return r;
+}
+
 }  // namespace
 
 Interpretation ReadHeidenhain(const std::string& program) {
-    return Heidenhain().Read(program);
+    return Read<Heidenhain>(program);
 }
 
 Interpretation ReadLathe(const std::string& program) {
-    return Lathe().Read(program);
+    return Read<Lathe>(program);
 }
 
 }  // namespace vt::test

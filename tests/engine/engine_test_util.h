@@ -4,10 +4,12 @@
 #include <string>
 #include <vector>
 
+#include "files/native_file.h"
 #include "job.h"
 #include "machine.h"
 #include "nc/job_file.h"
 #include "post.h"
+#include "test_util.h"
 
 namespace vt::engine::et {
 
@@ -64,6 +66,18 @@ inline std::string Text(const ToolPath& t, const std::string& machineFile, const
     for (const std::string& l : Lines(t, machineFile, o))
         if (!dropO || l.empty() || l[0] != 'O') out += l + "\n";
     return out;
+}
+
+// The tool path of a shipped example drawing (examples/NAME.vgm).
+inline ToolPath ExamplePath(const std::string& name) {
+    vt::test::FakeUi ui;
+    vt::test::TempDir home;
+    vt::Program p(ui, home.Path());
+    ui.program = &p;
+    std::string file = std::string(VT_EXAMPLES) + "/" + name + ".vgm";
+    EXPECT_TRUE(LoadGEO(p, file)) << name;
+    EXPECT_GT(p.toolPath.Count, 0) << name;
+    return p.toolPath;
 }
 
 }  // namespace vt::engine::et

@@ -44,16 +44,11 @@ PathCheck Check(const Dialect& d) {
 
 TEST(Dialects, EveryExampleReadsAsDrawn) {
     for (const char* name : {"flange", "plate", "shaft"}) {
-        test::FakeUi ui;
-        test::TempDir home;
-        vt::Program p(ui, home.Path());
-        ui.program = &p;
-        std::string file = std::string(VT_EXAMPLES) + "/" + name + ".vgm";
-        ASSERT_TRUE(LoadGEO(p, file));
+        const ToolPath path = et::ExamplePath(name);
         for (const Dialect& d : kDialects)
             for (bool numbers : {true, false}) {
-                const std::string nc = NcProgram(p.toolPath, d, numbers);
-                EXPECT_EQ(ComparePath(p.toolPath, d.read(nc), Check(d)), "")
+                const std::string nc = NcProgram(path, d, numbers);
+                EXPECT_EQ(ComparePath(path, d.read(nc), Check(d)), "")
                     << name << " " << d.file << "\n"
                     << nc;
             }

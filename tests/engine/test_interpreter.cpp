@@ -55,15 +55,9 @@ class Interpreter : public ::testing::Test {
 
 TEST_F(Interpreter, EveryExample) {
     for (const char* name : {"flange", "plate", "shaft"}) {
-        test::FakeUi ui;
-        test::TempDir home;
-        vt::Program p(ui, home.Path());
-        ui.program = &p;
-        std::string file = std::string(VT_EXAMPLES) + "/" + name + ".vgm";
-        ASSERT_TRUE(LoadGEO(p, file));
-        ASSERT_GT(p.toolPath.Count, 0) << name;
+        const ToolPath path = et::ExamplePath(name);
         for (const Mill& mill : kMills)
-            EXPECT_RUNS_AS_DRAWN(p.toolPath, mill, NcProgram(p.toolPath, mill), Check(mill));
+            EXPECT_RUNS_AS_DRAWN(path, mill, NcProgram(path, mill), Check(mill));
     }
 }
 

@@ -26,13 +26,7 @@ using test::FakeUi;
 using test::TempDir;
 
 void Op(Program& p, int16_t typ, double x, double y) {
-    ToolPathOp o;
-    o.Typ = typ;
-    o.X = x;
-    o.Y = y;
-    o.Label = "P" + std::to_string(p.toolPath.Count + 1);
-    p.toolPath.Ops.push_back(o);
-    ++p.toolPath.Count;
+    test::AddMove(p, typ, x, y);
 }
 
 class GuiNc : public ::testing::Test {

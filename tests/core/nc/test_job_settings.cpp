@@ -73,15 +73,7 @@ class JobTest : public ::testing::Test {
         ui.program = &p;
         MainWindowLoad(p, "");
     }
-    void AddMove(int16_t typ, double x, double y) {
-        ToolPathOp o;
-        o.Typ = typ;
-        o.X = x;
-        o.Y = y;
-        o.Label = "P" + std::to_string(p.toolPath.Count + 1);
-        p.toolPath.Ops.push_back(o);
-        ++p.toolPath.Count;
-    }
+    void AddMove(int16_t typ, double x, double y) { test::AddMove(p, typ, x, y); }
     TempDir dir;
     FakeUi ui;
     Program p{ui, dir.Path()};

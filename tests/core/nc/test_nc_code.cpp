@@ -27,13 +27,7 @@ void Copy(const std::string& name, const std::string& to) {
 }
 
 void Op(Program& p, int16_t typ, double x, double y) {
-    ToolPathOp o;
-    o.Typ = typ;
-    o.X = x;
-    o.Y = y;
-    o.Label = "P" + std::to_string(p.toolPath.Count + 1);
-    p.toolPath.Ops.push_back(o);
-    ++p.toolPath.Count;
+    test::AddMove(p, typ, x, y);
 }
 
 // A program folder with the shipped machines (sorted: heidenhain, iso_fanuc_mill,
