@@ -7,6 +7,7 @@
 #include <QTime>
 #include <QTimer>
 #include <QTranslator>
+#include <clocale>
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
@@ -24,9 +25,23 @@
 #include "icons.h"
 #include "qt_ui.h"
 
+namespace {
+
+// The desktop's locale as the window gets it: QApplication sets the C library's locale from the
+// environment, so every mode does, and the core must not depend on it. The decimal separator
+// shown to the person is the desktop's when it is a single "." or ",", else ".".
+char SetUpLocale() {
+    std::setlocale(LC_ALL, "");
+    const QString point = QLocale::system().decimalPoint();
+    return point == "," ? ',' : '.';
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
     vt::CommandLine cl = vt::ParseCommandLine(args);
+    cl.decimalSeparator = SetUpLocale();
     if (!cl.error.empty()) {
         std::fprintf(stderr, "veltrum32: %s\n", cl.error.c_str());
         return 2;
@@ -47,7 +62,8 @@ int main(int argc, char** argv) {
         cl.home, env("VELTRUM32_HOME"), vt::ExecutableDir(), env("XDG_DATA_HOME"), env("HOME"));
 
     // Work without a window needs no display.
-    if (!cl.batch.empty()) return vt::RunBatch(cl.batch, folder, std::cout, std::cerr);
+    if (!cl.batch.empty())
+        return vt::RunBatch(cl.batch, folder, std::cout, std::cerr, cl.decimalSeparator);
     if (!cl.nc.empty()) return vt::RunNcCommand(cl, folder, std::cout, std::cerr);
     if (!cl.convert.empty()) return vt::RunConvertCommand(cl, folder, std::cerr);
 
@@ -66,7 +82,7 @@ int main(int argc, char** argv) {
         QApplication::installTranslator(&qtTexts);
 
     ui.SetProgram(&program);
-    program.decimalSeparator = QLocale::system().decimalPoint().at(0).toLatin1();
+    program.decimalSeparator = cl.decimalSeparator;
     const double startSeconds = QTime::currentTime().msecsSinceStartOfDay() / 1000.0;
     QElapsedTimer sinceStart;
     sinceStart.start();

@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <sstream>
 
+#include "locale_util.h"
 #include "test_util.h"
 
 namespace fs = std::filesystem;
@@ -50,10 +51,9 @@ std::vector<std::string> Words(const std::string& line) {
     return out;
 }
 
-class BatchScript : public ::testing::TestWithParam<std::string> {};
-
-TEST_P(BatchScript, OutputMatches) {
-    const std::string name = GetParam();
+// Runs a script in a fresh program folder; `env` goes before the command (a locale).
+std::string RunScript(const std::string& name, const std::string& env, int& status,
+                      std::string& err) {
     const fs::path dir = VT_BATCH_DIR;
     vt::test::TempDir home;
     // The shipped machines and the example plug-in, as in the build's program folder.
@@ -62,13 +62,25 @@ TEST_P(BatchScript, OutputMatches) {
     if (fs::exists(dir / (name + ".home")))
         fs::copy(dir / (name + ".home"), home.Path(), fs::copy_options::recursive);
     const std::string outFile = home.File("stdout.txt"), errFile = home.File("stderr.txt");
-    std::string cmd = "cd '" + dir.string() + "' && '" + VT_VELTRUM32 + "' --batch '" + name +
-                      ".vts' --home '" + home.Path() + "' >'" + outFile + "' 2>'" + errFile + "'";
-    int status = std::system(cmd.c_str());
-    std::string actual = vt::test::ReadFile(outFile);
+    std::string cmd = "cd '" + dir.string() + "' && " + env + " '" + VT_VELTRUM32 + "' --batch '" +
+                      name + ".vts' --home '" + home.Path() + "' >'" + outFile + "' 2>'" + errFile +
+                      "'";
+    status = std::system(cmd.c_str());
+    err = vt::test::ReadFile(errFile);
+    return vt::test::ReadFile(outFile);
+}
+
+class BatchScript : public ::testing::TestWithParam<std::string> {};
+
+TEST_P(BatchScript, OutputMatches) {
+    const std::string name = GetParam();
+    const fs::path dir = VT_BATCH_DIR;
+    int status = 0;
+    std::string err;
+    std::string actual = RunScript(name, "LC_ALL=C", status, err);
     const fs::path expectedFile = dir / (name + ".vts.out");
     if (std::getenv("VT_BATCH_UPDATE")) vt::test::WriteFile(expectedFile.string(), actual);
-    EXPECT_EQ(WEXITSTATUS(status), 0) << vt::test::ReadFile(errFile);
+    EXPECT_EQ(WEXITSTATUS(status), 0) << err;
     ASSERT_TRUE(fs::exists(expectedFile)) << "no " << expectedFile << "; the output was:\n"
                                           << actual;
     std::vector<std::string> want = Lines(vt::test::ReadFile(expectedFile.string())),
@@ -83,6 +95,38 @@ TEST_P(BatchScript, OutputMatches) {
         ASSERT_TRUE(same) << name << " line " << i + 1 << "\n  expected: " << w
                           << "\n  actual:   " << g << "\nwhole output:\n"
                           << actual;
+    }
+}
+
+// Batch mode meets the desktop's locale as the window does: on a decimal-comma desktop only the
+// numbers shown to the person (the information texts) change.
+TEST(BatchLocales, SameWorkOnEveryDesktop) {
+    const std::string folder = vt::test::LocaleFolder();
+    ASSERT_FALSE(folder.empty()) << "localedef could not build the test locales";
+    const std::string expected =
+        vt::test::ReadFile((fs::path(VT_BATCH_DIR) / "locale.vts.out").string());
+    for (const std::string& locale : vt::test::TestLocales()) {
+        int status = 0;
+        std::string err;
+        const std::string got =
+            RunScript("locale", "LOCPATH='" + folder + "' LC_ALL=" + locale, status, err);
+        EXPECT_EQ(WEXITSTATUS(status), 0) << locale << ": " << err;
+        // The information texts in the desktop's separator: "," for Swedish and German, "."
+        // where Qt's is not a single byte (Arabic).
+        const bool comma = locale.rfind("ar_", 0) != 0;
+        std::string want;
+        bool analys = false;
+        for (const std::string& line : Lines(expected)) {
+            std::string l = line;
+            if (line == "ANALYS") analys = true;
+            if (line == "END") analys = false;
+            for (std::size_t i = 1; analys && comma && i + 1 < l.size(); ++i)
+                if (l[i] == '.' && std::isdigit(static_cast<unsigned char>(l[i - 1])) &&
+                    std::isdigit(static_cast<unsigned char>(l[i + 1])))
+                    l[i] = ',';
+            want += l + "\n";
+        }
+        EXPECT_EQ(got, want) << locale;
     }
 }
 

@@ -11,6 +11,7 @@
 #include "commands/mode_table.h"
 #include "frm_input.h"
 #include "frm_main.h"
+#include "locale_util.h"
 #include "model/drawing_ops.h"
 #include "qt_ui.h"
 #include "rit_yta.h"
@@ -89,6 +90,38 @@ TEST_F(GuiConstruction, TypedPointWalksTheFieldsWithEnter) {
     ASSERT_EQ(p.drawing.ObjectCount, 1);
     EXPECT_EQ(p.drawing.Obj(1).X1, 2.5);
     EXPECT_EQ(p.drawing.Obj(1).Y1, 7);
+}
+
+// On a Swedish desktop (the C library's locale and Qt's both with a decimal comma) typed decimals
+// keep their decimals with either separator, and values are shown with a comma.
+TEST_F(GuiConstruction, DecimalCommaDesktop) {
+    test::ScopedLocale locale("sv_SE.UTF-8");
+    ASSERT_TRUE(locale.Ok());
+    QLocale::setDefault(QLocale(QLocale::Swedish, QLocale::Sweden));
+    p.decimalSeparator = ',';
+    w.findChild<QAction*>("mnuCirkeloor")->trigger();
+    WhenDialogOpens([](QDialog* d) {
+        auto* text1 = d->findChild<QLineEdit*>("Text1");
+        auto* text2 = d->findChild<QLineEdit*>("Text2");
+        auto* text3 = d->findChild<QLineEdit*>("Text3");
+        text1->selectAll();
+        QTest::keyClicks(text1, "2.5");
+        QTest::keyClick(text1, Qt::Key_Return);
+        EXPECT_EQ(text1->text(), "2,5");
+        text2->selectAll();
+        QTest::keyClicks(text2, "1,5+0,25");
+        QTest::keyClick(text2, Qt::Key_Return);
+        EXPECT_EQ(text2->text(), "1,75");
+        text3->selectAll();
+        QTest::keyClicks(text3, "22.5");
+        QTest::keyClick(text3, Qt::Key_Return);
+    });
+    w.findChild<QPushButton*>("ValuesButton")->click();
+    QLocale::setDefault(QLocale::c());
+    ASSERT_EQ(p.drawing.ObjectCount, 1);
+    EXPECT_EQ(p.drawing.Obj(1).CX, 2.5);
+    EXPECT_EQ(p.drawing.Obj(1).CY, 1.75);
+    EXPECT_EQ(p.drawing.Obj(1).R, 22.5);
 }
 
 TEST_F(GuiConstruction, ADigitTypedOnTheWindowStartsTheFirstField) {

@@ -23,6 +23,7 @@ struct CommandLine {
     std::vector<std::string> convert;  // --convert IN OUT
     std::string file;                  // a drawing or template to open at start
     std::string error;                 // set when the arguments could not be understood
+    char decimalSeparator = '.';       // the desktop's (not an option: main sets it)
 };
 
 // Parses the arguments after the program name.

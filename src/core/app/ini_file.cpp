@@ -1,6 +1,8 @@
 // The private-profile reader and writer behind settings, language and machine files.
 #include "app/ini_file.h"
 
+#include "app/numbers.h"
+
 #include <cmath>
 #include <cstdlib>
 
@@ -172,9 +174,7 @@ std::optional<double> ParseIniNumber(std::string_view text) {
         i = j;
     }
     if (i != s.size()) return std::nullopt;
-    double v = std::strtod(s.c_str(), nullptr);
-    if (!std::isfinite(v)) return std::nullopt;
-    return v;
+    return ParseNumber(s);
 }
 
 int32_t IniTextToLong(std::string_view text, int32_t def) {

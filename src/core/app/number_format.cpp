@@ -2,8 +2,8 @@
 #include "app/number_format.h"
 
 #include <cmath>
-#include <cstdio>
 
+#include "app/numbers.h"
 #include "app/program.h"
 
 namespace vt {
@@ -13,9 +13,7 @@ std::string FormatRounded(double v, int decimals, char sep) {
     double scale = std::pow(10.0, decimals);
     double r = std::nearbyint(v * scale) / scale;
     if (!std::isfinite(r)) r = v;
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%.*f", decimals, r);
-    std::string s(buf);
+    std::string s = FixedText(r, decimals);
     if (s.find('.') != std::string::npos) {
         while (s.back() == '0')
             s.pop_back();

@@ -13,6 +13,7 @@
 #include <sstream>
 
 #include "app/ini_file.h"
+#include "app/numbers.h"
 #include "app/program.h"
 #include "app/program_folder.h"
 #include "app/startup.h"
@@ -53,9 +54,8 @@ std::vector<std::string> SplitWords(const std::string& line) {
 std::string BatchNumber(double v) {
     if (std::isnan(v)) return "nan";
     if (std::isinf(v)) return v > 0 ? "inf" : "-inf";
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%.12g", v);
-    double r = std::strtod(buf, nullptr);
+    const std::string text = GeneralText(v, 12);
+    double r = ParseNumber(text).value_or(v);
     if (r == 0) return "0";
     double a = std::fabs(r);
     if (a >= 1e-6 && a < 1e12) {
@@ -63,7 +63,7 @@ std::string BatchNumber(double v) {
         auto res = std::to_chars(out, out + sizeof out, r, std::chars_format::fixed);
         return std::string(out, res.ptr);
     }
-    return buf;
+    return text;
 }
 
 namespace {
@@ -566,7 +566,7 @@ void Runner::Run(Program& p) {
 }  // namespace
 
 int RunBatch(const std::string& scriptPath, const std::string& programFolder, std::ostream& out,
-             std::ostream& err) {
+             std::ostream& err, char decimalSeparator) {
     std::vector<std::string> lines;
     if (!ReadTextLines(scriptPath, lines)) {
         err << "veltrum32: cannot read the script " << scriptPath << "\n";
@@ -576,6 +576,7 @@ int RunBatch(const std::string& scriptPath, const std::string& programFolder, st
     BatchUi ui(runner);
     Program p(ui, programFolder);
     ui.program = &p;
+    p.decimalSeparator = decimalSeparator;
     try {
         p.view.W = 640;
         p.view.H = 400;

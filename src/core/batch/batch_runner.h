@@ -8,8 +8,9 @@
 namespace vt {
 
 // Runs the script; returns the exit status (0 done, 1 the program was ended, 2 a script error).
+// The decimal separator is the desktop's, as the window would show it.
 int RunBatch(const std::string& scriptPath, const std::string& programFolder, std::ostream& out,
-             std::ostream& err);
+             std::ostream& err, char decimalSeparator = '.');
 
 // Splits a script line into words: blanks separate, a word in double quotes may hold blanks.
 std::vector<std::string> SplitWords(const std::string& line);

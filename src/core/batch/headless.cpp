@@ -96,6 +96,7 @@ template <typename Body>
 int Run(const CommandLine& cl, const std::string& folder, std::ostream& err, Body&& body) {
     HeadlessUi ui(err);
     Program p(ui, folder, cl.language);
+    p.decimalSeparator = cl.decimalSeparator;
     try {
         LoadSettings(p);
         return body(p, ui);

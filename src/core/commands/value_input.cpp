@@ -8,6 +8,7 @@
 #include "app/error_report.h"
 #include "app/ini_file.h"
 #include "app/number_format.h"
+#include "app/numbers.h"
 #include "app/program.h"
 #include "commands/command_reset.h"
 #include "commands/processors.h"
@@ -94,9 +95,7 @@ void Evaluate(Program& p, int field) {
 
 std::string FieldText(double v, char sep) {
     if (!std::isfinite(v)) v = 0;
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%.15g", v);
-    double r = std::strtod(buf, nullptr);
+    double r = ParseNumber(GeneralText(v, 15)).value_or(v);
     char out[400];
     auto res = std::to_chars(out, out + sizeof out, r, std::chars_format::fixed);
     std::string s(out, res.ptr);

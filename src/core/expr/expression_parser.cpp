@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "app/numbers.h"
 #include "app/program.h"
 #include "app/text_file.h"
 #include "app/vt_error.h"
@@ -201,7 +202,7 @@ double clsExpressionParser::ParseAtom() {
             }
             std::string number = text_.substr(static_cast<std::size_t>(start - 1),
                                               static_cast<std::size_t>(position_ - start));
-            double value = Checked(std::strtod(number.c_str(), nullptr));
+            double value = Checked(ParseNumber(number).value_or(HUGE_VAL));
             SkipSpaces();
             return value;
         }

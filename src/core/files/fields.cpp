@@ -2,9 +2,8 @@
 #include "files/fields.h"
 
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 
+#include "app/numbers.h"
 #include "app/text_file.h"
 #include "app/vt_error.h"
 
@@ -51,9 +50,9 @@ double FieldNumber(std::string_view field) {
         if (exp == 0) throw VtError(kErrTypeMismatch);
     }
     if (i != t.size()) throw VtError(kErrTypeMismatch);
-    double v = std::strtod(std::string(t).c_str(), nullptr);
-    if (!std::isfinite(v)) throw VtError(kErrOverflow);
-    return v;
+    auto v = ParseNumber(t);
+    if (!v) throw VtError(kErrOverflow);  // the syntax is right: only the size can be wrong
+    return *v;
 }
 
 int16_t FieldInt16(std::string_view field) {
@@ -64,9 +63,10 @@ int16_t FieldInt16(std::string_view field) {
 
 std::string WriteNumber(double v) {
     if (v == 0) return "0";
-    char buf[40];
-    std::snprintf(buf, sizeof buf, "%.15G", v);
-    return buf;
+    std::string s = GeneralText(v, 15);
+    for (char& c : s)
+        c = c == 'e' ? 'E' : c;
+    return s;
 }
 
 std::string WriteString(std::string_view s) {

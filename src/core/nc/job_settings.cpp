@@ -1,7 +1,6 @@
 // The job settings table, their checks and their text forms.
 #include "nc/job_settings.h"
 
-#include <charconv>
 #include <cmath>
 
 #include "app/ini_file.h"
@@ -54,34 +53,6 @@ const JobField* FindJobField(std::string_view key) {
     for (const JobField& f : kFields)
         if (EqualsNoCase(f.key, Trim(key, " \t"))) return &f;
     return nullptr;
-}
-
-std::string PlainNumber(double v, int decimals) {
-    if (!std::isfinite(v)) return "0";
-    char buf[400];
-    auto r = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed, decimals);
-    if (r.ec != std::errc()) return "0";
-    std::string s(buf, r.ptr);
-    if (s.find('.') != std::string::npos) {
-        while (s.back() == '0')
-            s.pop_back();
-        if (s.back() == '.') s.pop_back();
-    }
-    if (s == "-0") s = "0";
-    return s;
-}
-
-std::optional<double> ParsePlainNumber(std::string_view text) {
-    std::string t(Trim(text, " \t"));
-    if (t.empty()) return std::nullopt;
-    for (char& c : t)
-        if (c == ',') c = '.';
-    if (t[0] == '+') t.erase(0, 1);
-    double v = 0;
-    auto r = std::from_chars(t.data(), t.data() + t.size(), v, std::chars_format::fixed);
-    if (r.ec != std::errc() || r.ptr != t.data() + t.size() || !std::isfinite(v))
-        return std::nullopt;
-    return v;
 }
 
 std::optional<std::string> NormaliseJobValue(const JobField& f, std::string_view text) {

@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "app/numbers.h"
+
 namespace vt {
 
 enum class JobKind { Text, Whole, Number, Choice };
@@ -48,11 +50,5 @@ JobValues MachineJobDefaults(const std::string& machineFile);
 
 // The value of every field: the drawing's, else the machine's, else the field's default.
 JobValues EffectiveJob(const JobValues& drawing, const JobValues& machine);
-
-// A number as files keep it: plain decimal notation with ".", at most `decimals` decimals,
-// trailing zeros dropped; independent of the C library's locale.
-std::string PlainNumber(double v, int decimals = 10);
-// The inverse, taking "." or "," as decimal point and blanks around the number.
-std::optional<double> ParsePlainNumber(std::string_view text);
 
 }  // namespace vt
