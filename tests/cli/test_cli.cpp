@@ -149,4 +149,31 @@ TEST_F(Cli, Convert) {
               1);
 }
 
+// A file that is not what its name says, or holds nothing, is an error with one line that says
+// so; nothing is written.
+TEST_F(Cli, UnreadableInputs) {
+    WriteFile(home.File("random.vgm"), std::string("\x13\x37\x00\xff junk", 9));
+    WriteFile(home.File("text.dxf"), "this is\nnot a drawing\n");
+    WriteFile(home.File("bad.rit"), "KRX.Banmodul.XXX and more");
+    WriteFile(home.File("empty.vgm"), "");
+    for (const char* f : {"random.vgm", "text.dxf", "bad.rit", "empty.vgm"}) {
+        for (const std::string& cmd :
+             {"--convert '" + home.File(f) + "' '" + home.File("out.vgm") + "'",
+              "--nc '" + home.File(f) + "' --machine heidenhain -o '" + home.File("out.nc") +
+                  "'"}) {
+            Result r = Run(cmd);
+            EXPECT_EQ(r.status, 1) << cmd << "\n" << r.err;
+            EXPECT_NE(r.err.find(f), std::string::npos) << cmd << "\n" << r.err;
+            EXPECT_FALSE(fs::exists(home.File("out.vgm")));
+            EXPECT_FALSE(fs::exists(home.File("out.nc")));
+        }
+    }
+    // The NC program never replaces the drawing it was made from.
+    fs::copy(std::string(VT_EXAMPLES) + "/plate.vgm", home.File("plate.vgm"));
+    Result same = Run("--nc '" + home.File("plate.vgm") + "' --machine heidenhain -o '" +
+                      home.File("plate.vgm") + "'");
+    EXPECT_EQ(same.status, 2);
+    EXPECT_EQ(ReadFile(home.File("plate.vgm")), ReadFile(std::string(VT_EXAMPLES) + "/plate.vgm"));
+}
+
 }  // namespace

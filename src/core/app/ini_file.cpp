@@ -59,7 +59,7 @@ std::string OneLine(std::string_view s) {
 IniDocument IniDocument::Load(const std::string& path) {
     IniDocument doc;
     std::string bytes;
-    if (!ReadFileBytes(path, bytes, kMaxIniBytes + 1)) return doc;
+    if (!ReadFilePrefix(path, bytes, kMaxIniBytes + 1)) return doc;
     doc.loaded_ = true;
     if (bytes.size() > kMaxIniBytes) {
         doc.tooLarge_ = true;

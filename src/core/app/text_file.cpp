@@ -4,12 +4,16 @@
 #include "app/vt_error.h"
 
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <ctime>
+#include <filesystem>
 #include <fstream>
 
 namespace vt {
@@ -24,7 +28,7 @@ bool DirectoryExists(const std::string& path) {
     return !path.empty() && ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
-bool ReadFileBytes(const std::string& path, std::string& out, std::size_t maxBytes) {
+bool ReadFilePrefix(const std::string& path, std::string& out, std::size_t maxBytes) {
     out.clear();
     if (!FileExists(path)) return false;
     std::ifstream in(path, std::ios::binary);
@@ -36,7 +40,23 @@ bool ReadFileBytes(const std::string& path, std::string& out, std::size_t maxByt
         out.append(buf, static_cast<std::size_t>(in.gcount()));
         if (in.gcount() == 0) break;
     }
-    return true;
+    return !in.bad();
+}
+
+ReadStatus ReadWholeFile(const std::string& path, std::string& out, std::size_t maxBytes) {
+    out.clear();
+    if (!FileExists(path)) return ReadStatus::Missing;
+    // One byte more than allowed tells a file that is too large from one that just fits.
+    if (!ReadFilePrefix(path, out, maxBytes + 1)) return ReadStatus::Failed;
+    if (out.size() > maxBytes) {
+        out.clear();
+        return ReadStatus::TooLarge;
+    }
+    return ReadStatus::Ok;
+}
+
+bool ReadFileBytes(const std::string& path, std::string& out, std::size_t maxBytes) {
+    return ReadWholeFile(path, out, maxBytes) == ReadStatus::Ok;
 }
 
 bool IsValidUtf8(std::string_view s) {
@@ -152,6 +172,7 @@ std::string DecodeLine(std::string_view raw) {
 }
 
 std::vector<std::string_view> SplitLines(std::string_view text) {
+    if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
     std::vector<std::string_view> lines;
     std::size_t start = 0, i = 0, n = text.size();
     while (i < n) {
@@ -168,14 +189,63 @@ std::vector<std::string_view> SplitLines(std::string_view text) {
     return lines;
 }
 
-bool ReadTextLines(const std::string& path, std::vector<std::string>& lines) {
+ReadStatus ReadTextFile(const std::string& path, std::vector<std::string>& lines) {
     lines.clear();
     std::string bytes;
-    if (!ReadFileBytes(path, bytes)) return false;
+    const ReadStatus status = ReadWholeFile(path, bytes);
+    if (status != ReadStatus::Ok) return status;
     for (auto l : SplitLines(bytes))
         lines.push_back(DecodeLine(l));
-    return true;
+    return ReadStatus::Ok;
 }
+
+bool ReadTextLines(const std::string& path, std::vector<std::string>& lines) {
+    return ReadTextFile(path, lines) == ReadStatus::Ok;
+}
+
+namespace {
+
+// The file a save really replaces: a symbolic link is followed to its target (which may not exist
+// yet), so that the link stays a link.
+std::string SaveTarget(const std::string& path) {
+    namespace fs = std::filesystem;
+    fs::path p = path;
+    std::error_code ec;
+    for (int hops = 0; hops < 40 && fs::is_symlink(fs::symlink_status(p, ec)); ++hops) {
+        fs::path target = fs::read_symlink(p, ec);
+        if (ec) break;
+        p = target.is_absolute() ? target : p.parent_path() / target;
+    }
+    return p.lexically_normal().string();
+}
+
+// Temporary files of earlier saves of the same file that did not finish (the program was killed
+// or the machine stopped): NAME.tmp-PID-XXXXXX of a process that is gone, or the older
+// NAME.tmp-XXXXXX once it is a minute old.
+void RemoveLeftovers(const std::string& target) {
+    namespace fs = std::filesystem;
+    const fs::path t = target;
+    const std::string prefix = t.filename().string() + ".tmp-";
+    std::error_code ec;
+    fs::directory_iterator it(t.parent_path().empty() ? fs::path(".") : t.parent_path(), ec);
+    for (; !ec && it != fs::directory_iterator(); it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        if (name.size() <= prefix.size() || name.compare(0, prefix.size(), prefix) != 0) continue;
+        const std::string rest = name.substr(prefix.size());
+        const std::size_t dash = rest.find('-');
+        bool stale = false;
+        if (dash != std::string::npos && dash > 0 && rest.find_first_not_of("0123456789") == dash) {
+            const long pid = std::strtol(rest.substr(0, dash).c_str(), nullptr, 10);
+            stale = pid > 0 && ::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH;
+        } else if (rest.size() == 6) {
+            struct stat st {};
+            stale = ::lstat(it->path().c_str(), &st) == 0 && st.st_mtime + 60 < ::time(nullptr);
+        }
+        if (stale) fs::remove(it->path(), ec);
+    }
+}
+
+}  // namespace
 
 bool WriteFileAtomic(const std::string& path, std::string_view data, std::string* error,
                      int* errnum) {
@@ -184,15 +254,23 @@ bool WriteFileAtomic(const std::string& path, std::string_view data, std::string
         if (error) *error = what + ": " + std::strerror(errno);
         return false;
     };
-    std::string tmp = path + ".tmp-XXXXXX";
+    const std::string target = SaveTarget(path);
+    // A read-only file is the user's decision: it is not replaced (not even by root).
+    struct stat st {};
+    const bool exists = ::stat(target.c_str(), &st) == 0;
+    if (exists && (st.st_mode & 0222) == 0) {
+        errno = EACCES;
+        return fail("cannot write " + path);
+    }
+    RemoveLeftovers(target);
+    std::string tmp = target + ".tmp-" + std::to_string(::getpid()) + "-XXXXXX";
     std::vector<char> name(tmp.begin(), tmp.end());
     name.push_back('\0');
     int fd = ::mkstemp(name.data());
     if (fd < 0) return fail("cannot create a file beside " + path);
     std::string tmpPath(name.data());
     // Keep the permissions of the file being replaced; a new file gets the usual ones.
-    struct stat st {};
-    if (::stat(path.c_str(), &st) == 0) {
+    if (exists) {
         ::fchmod(fd, st.st_mode & 07777);
     } else {
         mode_t mask = ::umask(0);
@@ -220,11 +298,18 @@ bool WriteFileAtomic(const std::string& path, std::string_view data, std::string
         errno = saved;
         return fail("cannot write " + path);
     }
-    if (::rename(tmpPath.c_str(), path.c_str()) != 0) {
+    if (::rename(tmpPath.c_str(), target.c_str()) != 0) {
         int saved = errno;
         ::unlink(tmpPath.c_str());
         errno = saved;
         return fail("cannot replace " + path);
+    }
+    // The new name itself is kept when the machine stops right after the save.
+    const std::string folder = std::filesystem::path(target).parent_path().string();
+    int dir = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dir >= 0) {
+        ::fsync(dir);
+        ::close(dir);
     }
     return true;
 }

@@ -12,9 +12,18 @@ namespace vt {
 bool FileExists(const std::string& path);
 bool DirectoryExists(const std::string& path);
 
-// Reads at most maxBytes of the file; false when it cannot be opened.
-bool ReadFileBytes(const std::string& path, std::string& out,
-                   std::size_t maxBytes = std::size_t(64) << 20);
+// The largest file the program reads (drawings, DXF, exchange files, the engine's output); a
+// larger one is refused with a message, never cut off.
+inline constexpr std::size_t kMaxFileBytes = std::size_t(512) << 20;
+
+enum class ReadStatus { Ok, Missing, TooLarge, Failed };
+// Reads the whole file when it holds at most maxBytes; a larger file is not read.
+ReadStatus ReadWholeFile(const std::string& path, std::string& out,
+                         std::size_t maxBytes = kMaxFileBytes);
+// The same as a yes or no.
+bool ReadFileBytes(const std::string& path, std::string& out, std::size_t maxBytes = kMaxFileBytes);
+// At most the first maxBytes of the file, for readers that deal with the rest themselves.
+bool ReadFilePrefix(const std::string& path, std::string& out, std::size_t maxBytes);
 
 bool IsValidUtf8(std::string_view s);
 std::string Cp1252ToUtf8(std::string_view s);
@@ -23,10 +32,12 @@ std::string Utf8ToCp1252(std::string_view s);  // characters outside Windows-125
 std::string DecodeLine(std::string_view raw);
 
 // Splits at CR LF, LF or a lone CR. A final line without a line end is kept; a final line end
-// does not produce an empty last line.
+// does not produce an empty last line. A UTF-8 byte-order mark at the start is not text.
 std::vector<std::string_view> SplitLines(std::string_view text);
 
-// Reads a text file into decoded lines; false when it cannot be opened.
+// Reads a text file into decoded lines.
+ReadStatus ReadTextFile(const std::string& path, std::vector<std::string>& lines);
+// The same as a yes or no.
 bool ReadTextLines(const std::string& path, std::vector<std::string>& lines);
 
 // Writes data to a temporary file beside path and renames it over path when everything was

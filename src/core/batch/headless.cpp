@@ -55,7 +55,8 @@ std::string Ext(const std::string& path) {
     return ToUpperAscii(std::filesystem::path(path).extension().string());
 }
 
-// Reads a drawing of any readable kind into an empty drawing; false (with the reason) otherwise.
+// Reads a drawing of any readable kind into an empty drawing; false (with the reason) when it
+// cannot be read as its kind or nothing could be read from it.
 bool Load(Program& p, HeadlessUi& ui, const std::string& path, std::ostream& err) {
     if (!FileExists(path)) {
         err << "veltrum32: cannot read " << path << "\n";
@@ -64,20 +65,29 @@ bool Load(Program& p, HeadlessUi& ui, const std::string& path, std::ostream& err
     NewDrawing(p);
     const std::string e = Ext(path);
     std::string name = path;
+    bool read = false;
     if (e == ".VGM" || e == ".VTM")
-        LoadGEO(p, name);
+        read = LoadGEO(p, name);
     else if (e == ".GEO")
-        LoadOldGEO(p, path);
+        read = LoadOldGEO(p, path);
     else if (e == ".DXF")
-        LoadDXF(p, path);
+        read = LoadDXF(p, path);
     else if (e == ".RIT")
-        ImportRit(p, path);
+        read = ImportRit(p, path);
     else {
         err << "veltrum32: " << path
             << ": not a drawing this program reads (.vgm .vtm .geo .dxf .rit)\n";
         return false;
     }
-    return !ui.failed;
+    if (!read || ui.failed) {
+        if (!ui.failed) err << "veltrum32: " << path << ": cannot be read\n";
+        return false;
+    }
+    if (p.drawing.ObjectCount == 0 && p.toolPath.Count == 0) {
+        err << "veltrum32: " << path << ": nothing could be read from it\n";
+        return false;
+    }
+    return true;
 }
 
 // The machine by its name, in any letter case, or by its file's base name.
@@ -122,6 +132,12 @@ int RunNcCommand(const CommandLine& cl, const std::string& folder, std::ostream&
             return 1;
         }
         const std::string file = AbsolutePath(cl.nc);
+        std::error_code ec;
+        if (!cl.output.empty() && std::filesystem::equivalent(file, AbsolutePath(cl.output), ec)) {
+            err << "veltrum32: -o " << cl.output << " is the drawing itself; the NC program "
+                << "would replace it\n";
+            return 2;
+        }
         if (!Load(p, ui, file, err)) return 1;
         // A drawing opened here is named by its file, as the window names it.
         const std::string e = Ext(file);

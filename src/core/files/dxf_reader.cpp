@@ -17,6 +17,7 @@
 #include "app/version.h"
 #include "files/dxf_geometry.h"
 #include "files/fields.h"
+#include "files/read_failure.h"
 #include "geometry/primitives.h"
 #include "model/drawing_ops.h"
 #include "model/snap_points.h"
@@ -581,19 +582,25 @@ bool IsBinaryDxf(const std::string& bytes) {
 
 }  // namespace
 
-void LoadDXF(Program& p, const std::string& name) {
+bool LoadDXF(Program& p, const std::string& name) {
     if (!FileExists(name)) {
         p.ui.MessageBox(
             "Filen \"" + name + "\" finns inte. Var god kontrollera filnamnet och försök igen",
             "Fel vid öppning", MsgButtons::Ok, MsgIcon::Critical);
-        return;
+        return false;
     }
     std::string bytes;
-    if (ReadFileBytes(name, bytes) && IsBinaryDxf(bytes)) {
+    const ReadStatus status = ReadWholeFile(name, bytes);
+    if (status != ReadStatus::Ok) {
+        CannotRead(p, name, ReadProblem(p, status));
+        return false;
+    }
+    if (IsBinaryDxf(bytes)) {
         p.ui.MessageBox(p.language.GetText(2310), "Fel vid öppning", MsgButtons::Ok,
                         MsgIcon::Critical);
-        return;
+        return false;
     }
+    NewDrawing(p);
     Importer imp(p);
     std::string units;
     bool reachedEntities = false;
@@ -626,17 +633,22 @@ void LoadDXF(Program& p, const std::string& name) {
             }
         }
     });
-    if (read && !reachedEntities) return;  // no ENTITIES section: nothing, and no message
-    // What was not imported or only approximated, where the user can find it.
+    // What was not imported or only approximated, where the user can find it; the log is this
+    // file's, also when nothing could be imported.
     std::string log = units.empty() ? std::string() : "$INSUNITS " + units + "\r\n";
     WriteFileAtomic(p.paths.File(kDxfLogName), log + imp.log);
+    if (!read) return false;  // reported; the caller keeps the drawing it had
+    if (!reachedEntities) {
+        CannotRead(p, name, p.language.GetText(2323));
+        return false;
+    }
     p.view.ViewChanged = true;
     UpdatePoints(p);
     p.ui.Refresh();
-    if (!read) return;  // the failure was reported; what was read stays
     p.ui.MessageBox("Importering av DXF fil klar.\r\n\r\nImporterade ritbojekt: " +
                         std::to_string(imp.importCount),
                     kProgramTitle, MsgButtons::Ok, MsgIcon::Information);
+    return true;
 }
 
 }  // namespace vt

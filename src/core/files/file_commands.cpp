@@ -12,6 +12,7 @@
 #include "files/old_geo.h"
 #include "files/rit_file.h"
 #include "model/drawing_ops.h"
+#include "model/snap_points.h"
 #include "view/view.h"
 
 namespace vt {
@@ -66,6 +67,104 @@ Kind KindOf(const std::string& path) {
     return Kind::Unknown;
 }
 
+// The drawing's own name for a file read from another format: the same name as a drawing.
+std::string NativeName(const std::string& path) {
+    std::size_t slash = path.find_last_of('/'), dot = path.find_last_of('.');
+    if (dot == std::string::npos || (slash != std::string::npos && dot < slash))
+        return path + ".vgm";
+    return path.substr(0, dot) + ".vgm";
+}
+
+// The document as it was before a file was read into it, put back when the file cannot be read:
+// a damaged or foreign file never costs the drawing, its name or its modified flag.
+class DocumentBackup {
+  public:
+    explicit DocumentBackup(const Program& p)
+        : objects_(p.drawing.Objects),
+          count_(p.drawing.ObjectCount),
+          undo_(p.drawing.UndoList),
+          undoCount_(p.drawing.UndoCount),
+          modified_(p.drawing.Modified),
+          hasName_(p.drawing.HasFileName),
+          name_(p.drawing.FileName),
+          path_(p.toolPath),
+          job_(p.jobSettings),
+          code_(p.uiState.ncCodeText),
+          status_(p.uiState.ncStatusText) {}
+    void Restore(Program& p) {
+        Drawing& d = p.drawing;
+        d.Objects = std::move(objects_);
+        d.ObjectCount = count_;
+        d.UndoList = std::move(undo_);
+        d.UndoCount = undoCount_;
+        d.Modified = modified_;
+        d.HasFileName = hasName_;
+        d.FileName = name_;
+        p.toolPath = std::move(path_);
+        p.jobSettings = std::move(job_);
+        p.uiState.ncCodeText = code_;
+        p.uiState.ncStatusText = status_;
+        p.view.ViewChanged = true;
+        UpdatePoints(p);
+        SetMainCaption(p);
+        p.ui.Refresh();
+    }
+
+  private:
+    std::vector<RitObjekt> objects_;
+    int16_t count_;
+    std::vector<UndoRecord> undo_;
+    int16_t undoCount_;
+    bool modified_, hasName_;
+    std::string name_;
+    ToolPath path_;
+    JobValues job_;
+    std::string code_, status_;
+};
+
+// Reads a file with `read`; true when it could be read. Otherwise everything is as it was.
+template <typename Read>
+bool ReadKeeping(Program& p, Read&& read) {
+    DocumentBackup backup(p);
+    if (read()) return true;
+    backup.Restore(p);
+    return false;
+}
+
+// The readers by kind, each on an emptied drawing, and the document state they leave on success:
+// a drawing keeps its name; a template is untitled; an older drawing or a DXF file is saved under
+// a drawing name of its own (Save asks), never over the file it came from.
+bool OpenNative(Program& p, std::string name) {
+    return ReadKeeping(p, [&] {
+        NewDrawing(p);
+        if (!LoadGEO(p, name)) return false;
+        SetDocument(p, true, false, name);
+        return true;
+    });
+}
+bool OpenTemplate(Program& p, std::string name, bool modified) {
+    return ReadKeeping(p, [&] {
+        NewDrawing(p);
+        if (!LoadGEO(p, name)) return false;
+        SetDocument(p, false, modified, "");
+        return true;
+    });
+}
+bool OpenOldGeo(Program& p, const std::string& path, bool modified) {
+    return ReadKeeping(p, [&] {
+        if (!LoadOldGEO(p, path)) return false;
+        SetDocument(p, false, modified, NativeName(path));
+        return true;
+    });
+}
+bool OpenDxf(Program& p, const std::string& path) {
+    return ReadKeeping(p, [&] {
+        if (!LoadDXF(p, path)) return false;
+        SetDocument(p, false, false, NativeName(path));
+        return true;
+    });
+}
+
 void UnknownType(Program& p) {
     p.ui.MessageBox(p.language.GetText(2300), "Okänd fil", MsgButtons::Ok, MsgIcon::Exclamation);
 }
@@ -93,26 +192,18 @@ void mnuNy_Click(Program& p) {
 }
 
 bool OpenByExtension(Program& p, const std::string& path) {
-    std::string name = path;
     switch (KindOf(path)) {
         case Kind::Native:
-            NewDrawing(p);
-            if (LoadGEO(p, name)) SetDocument(p, true, false, name);
+            OpenNative(p, path);
             return true;
         case Kind::Template:
-            NewDrawing(p);
-            LoadGEO(p, name);
-            SetDocument(p, false, true, "");
+            OpenTemplate(p, path, true);
             return true;
         case Kind::OldGeo:
-            NewDrawing(p);
-            LoadOldGEO(p, path);
-            SetDocument(p, true, true, path);
+            OpenOldGeo(p, path, true);
             return true;
         case Kind::Dxf:
-            NewDrawing(p);
-            LoadDXF(p, path);
-            SetDocument(p, false, false, "");
+            OpenDxf(p, path);
             return true;
         case Kind::Unknown:
             return false;
@@ -124,25 +215,19 @@ void mnuOppna_Click(Program& p) {
     if (!AskSaveChanges(p, 1054)) return;
     FileDialogResult f = Ask(p, false, p.language.GetText(1070), kOpenFilter, "vgm");
     if (!f.chosen) return;
-    std::string name = f.path;
     switch (f.filterIndex) {
         case 1:
-            NewDrawing(p);
-            if (LoadGEO(p, name)) SetDocument(p, true, false, name);
+            OpenNative(p, f.path);
             break;
         case 2:
-            NewDrawing(p);
-            LoadOldGEO(p, name);
-            SetDocument(p, true, false, name);
+            OpenOldGeo(p, f.path, false);
             break;
         case 3:
-            NewDrawing(p);
-            LoadDXF(p, name);
-            SetDocument(p, false, false, "");
+            OpenDxf(p, f.path);
             break;
         default:
             // An unknown type keeps the drawing as it was.
-            if (!OpenByExtension(p, name)) UnknownType(p);
+            if (!OpenByExtension(p, f.path)) UnknownType(p);
             break;
     }
     SetMainCaption(p);
@@ -171,11 +256,7 @@ void mnuImportDxf_Click(Program& p) {
     ResetOperation(p);
     if (!AskSaveChanges(p, 1054)) return;
     FileDialogResult f = Ask(p, false, p.language.GetText(1070), kDxfFilter, "dxf");
-    if (f.chosen) {
-        NewDrawing(p);
-        LoadDXF(p, f.path);
-        SetDocument(p, false, false, "");
-    }
+    if (f.chosen) OpenDxf(p, f.path);
     SetMainCaption(p);
     ZoomScreen(p, false);
 }
@@ -194,34 +275,38 @@ void mnuImportRit_Click(Program& p) {
     if (!AskSaveChanges(p, 1054)) return;
     FileDialogResult f = Ask(p, false, p.language.GetText(1070), kRitFilter, "rit");
     if (!f.chosen) return;
-    NewDrawing(p);
-    ImportRit(p, f.path);
-    SetDocument(p, false, false, "");
+    ReadKeeping(p, [&] {
+        NewDrawing(p);
+        if (!ImportRit(p, f.path)) return false;
+        SetDocument(p, false, false, "");
+        return true;
+    });
     SetMainCaption(p);
     ZoomScreen(p, false);
 }
 
 void OpenAtStart(Program& p, const std::string& commandLineFile) {
     if (!commandLineFile.empty()) {
-        std::string name = commandLineFile;
-        const Kind kind = KindOf(name);
+        const Kind kind = KindOf(commandLineFile);
         if (kind == Kind::Unknown || kind == Kind::Native) {
-            NewDrawing(p);
-            if (LoadGEO(p, name)) SetDocument(p, true, false, name);
+            OpenNative(p, commandLineFile);
         } else if (kind == Kind::Template) {
-            NewDrawing(p);
-            LoadGEO(p, name);
-            SetDocument(p, false, false, "");
+            OpenTemplate(p, commandLineFile, false);
+        } else if (kind == Kind::OldGeo) {
+            OpenOldGeo(p, commandLineFile, false);
         } else {
-            OpenByExtension(p, name);
-            if (kind == Kind::OldGeo) p.drawing.Modified = false;
+            OpenDxf(p, commandLineFile);
         }
     } else if (p.settings.LoadLastDrawing == 1 && FileExists(p.paths.File("last.dat"))) {
-        std::string name = p.paths.File("last.dat");
-        LoadGEO(p, name);
+        ReadKeeping(p, [&] {
+            std::string name = p.paths.File("last.dat");
+            return LoadGEO(p, name);
+        });
     } else if (p.settings.LoadLastDrawing == 2 && FileExists(p.paths.File("autoload.vtm"))) {
-        std::string name = p.paths.File("autoload.vtm");
-        LoadGEO(p, name);
+        ReadKeeping(p, [&] {
+            std::string name = p.paths.File("autoload.vtm");
+            return LoadGEO(p, name);
+        });
     } else {
         return;
     }

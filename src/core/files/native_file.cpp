@@ -2,15 +2,43 @@
 #include "files/native_file.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "app/error_report.h"
 #include "app/program.h"
 #include "app/text_file.h"
 #include "files/fields.h"
+#include "files/read_failure.h"
 #include "model/drawing_ops.h"
 #include "model/snap_points.h"
 
 namespace vt {
+
+namespace {
+
+// A part arc keeps its span in fields a circle does not use, where an older reader does not look:
+// X1 and Y1 the start and end angle, X2 = 1 saying so. A full circle is written as it always was.
+constexpr double kArcMark = 1;
+
+RitObjekt Stored(const RitObjekt& o) {
+    RitObjekt s = o;
+    if (o.Typ == kCircle && (o.StartAngle != 0 || o.EndAngle != 0)) {
+        s.X1 = o.StartAngle;
+        s.Y1 = o.EndAngle;
+        s.X2 = kArcMark;
+        s.Y2 = 0;
+    }
+    return s;
+}
+
+void Restored(RitObjekt& o) {
+    if (o.Typ != kCircle || o.X2 != kArcMark) return;
+    o.StartAngle = o.X1;
+    o.EndAngle = o.Y1;
+    o.X1 = o.Y1 = o.X2 = o.Y2 = 0;
+}
+
+}  // namespace
 
 std::string NativeText(const Program& p) {
     const std::string nl = "\r\n";
@@ -22,7 +50,7 @@ std::string NativeText(const Program& p) {
     const Drawing& d = p.drawing;
     s += std::to_string(d.ObjectCount) + nl;
     for (int i = 1; i <= d.ObjectCount; ++i) {
-        const RitObjekt& o = d.Obj(i);
+        const RitObjekt o = Stored(d.Obj(i));
         s += std::to_string(o.Typ);
         for (double v : {o.CX, o.CY, o.R, o.Reserved, o.X1, o.Y1, o.X2, o.Y2})
             s += "," + WriteNumber(v);
@@ -40,7 +68,35 @@ std::string NativeText(const Program& p) {
     return s;
 }
 
+namespace {
+
+// The first object (or, negative, tool path move) holding a number that is not finite; 0 none.
+int FirstNonFinite(const Program& p) {
+    for (int i = 1; i <= p.drawing.ObjectCount; ++i) {
+        const RitObjekt& o = p.drawing.Obj(i);
+        for (double v :
+             {o.CX, o.CY, o.R, o.Reserved, o.X1, o.Y1, o.X2, o.Y2, o.StartAngle, o.EndAngle})
+            if (!std::isfinite(v)) return i;
+    }
+    for (int i = 1; i <= p.toolPath.Count; ++i) {
+        const ToolPathOp& o = p.toolPath.Op(i);
+        for (double v : {o.CX, o.CY, o.R, o.Spare1, o.Spare2, o.X, o.Y, o.AuxX, o.AuxY})
+            if (!std::isfinite(v)) return -i;
+    }
+    return 0;
+}
+
+}  // namespace
+
 bool SaveGEO(Program& p, const std::string& name) {
+    // A number that cannot be read back would lose everything after it.
+    if (const int bad = FirstNonFinite(p)) {
+        p.ui.MessageBox(p.language.GetText(2328) + " " +
+                            (bad > 0 ? std::to_string(bad) : "P" + std::to_string(-bad)) + "\r\n" +
+                            name,
+                        p.language.GetText(1066), MsgButtons::Ok, MsgIcon::Exclamation);
+        return false;
+    }
     return Guarded(p, "SaveGEO()", [&] { WriteFileOrThrow(name, NativeText(p)); });
 }
 
@@ -72,20 +128,23 @@ void ReadObjects(Program& p, const std::vector<std::string>& lines, std::size_t&
         double* fields[] = {&o.CX, &o.CY, &o.R, &o.Reserved, &o.X1, &o.Y1, &o.X2, &o.Y2};
         for (int k = 0; k < 8; ++k)
             *fields[k] = FieldNumber(f[static_cast<std::size_t>(k + 1)]);
+        Restored(o);
         CheckCount(d.ObjectCount);
         d.Objects.push_back(o);
         ++d.ObjectCount;
     }
 }
 
-void ReadToolPath(Program& p, const std::vector<std::string>& lines, std::size_t& at) {
+// Reads the tool path; a malformed line is left out, its line number noted.
+void ReadToolPath(Program& p, const std::vector<std::string>& lines, std::size_t& at,
+                  std::vector<std::size_t>& skipped) {
     if (at >= lines.size() || Trim(lines[at], " \t").empty()) return;  // a file without a tool path
     const std::string& countLine = lines[at++];
     int count = ReadCount(countLine, lines.size() - at);
     ToolPath& t = p.toolPath;
     for (int i = 1; i <= count; ++i) {
+        const std::size_t line = at + 1;
         ToolPathOp o;
-        // A malformed line keeps what was read of it; reading goes on with the next.
         try {
             std::vector<std::string> f = SplitFields(lines[at++]);
             o.Typ = FieldInt16(f.at(0));
@@ -96,6 +155,13 @@ void ReadToolPath(Program& p, const std::vector<std::string>& lines, std::size_t
             o.Label = f.at(10);
             o.NCText = f.at(11);
         } catch (const std::exception&) {
+            skipped.push_back(line);
+            continue;
+        }
+        const int16_t kind = BaseKind(o.Typ);
+        if (kind < kNcPoint || (kind > kG3 && kind != kManualLine)) {
+            skipped.push_back(line);
+            continue;
         }
         t.Ops.push_back(o);
         ++t.Count;
@@ -105,7 +171,9 @@ void ReadToolPath(Program& p, const std::vector<std::string>& lines, std::size_t
 }  // namespace
 
 bool LoadGEO(Program& p, std::string& name) {
-    name.erase(std::remove(name.begin(), name.end(), '"'), name.end());
+    // Quotes round the whole name are not part of it; a quote inside it is.
+    if (name.size() >= 2 && name.front() == '"' && name.back() == '"')
+        name = name.substr(1, name.size() - 2);
     const Language& l = p.language;
     if (!FileExists(name)) {
         p.ui.MessageBox(l.GetText(1061) + name + l.GetText(1062), l.GetText(1065), MsgButtons::Ok,
@@ -114,25 +182,50 @@ bool LoadGEO(Program& p, std::string& name) {
     }
     NewDrawing(p);
     std::vector<std::string> lines;
-    Guarded(p, "LoadGEO() - " + name, [&] {
-        if (!ReadTextLines(name, lines)) throw VtError(kErrFileNotFound);
+    std::vector<std::size_t> skipped;
+    ReadStatus status = ReadStatus::Ok;
+    bool known = true;
+    const bool read = Guarded(p, "LoadGEO() - " + name, [&] {
+        status = ReadTextFile(name, lines);
+        if (status == ReadStatus::TooLarge) return;
+        if (status != ReadStatus::Ok) throw VtError(kErrFileNotFound);
         if (lines.empty()) return;
-        if (lines.size() < 6) throw VtError(kErrInputPastEnd);
         const std::string identifier = SplitFields(lines[0]).at(0);
+        if (identifier != "Ortix Veltrum" && identifier != kNativeIdentifier) {
+            known = false;
+            return;
+        }
+        if (lines.size() < 6) throw VtError(kErrInputPastEnd);
         std::size_t at = 6;
         for (std::size_t i = 1; i < 6; ++i)
             JobValuesFromLine(SplitFields(lines[i]).at(0), p.jobSettings);
         if (identifier == "Ortix Veltrum") {
             ReadObjects(p, lines, at);
-        } else if (identifier == kNativeIdentifier) {
+        } else {
             ReadObjects(p, lines, at);
-            ReadToolPath(p, lines, at);
+            ReadToolPath(p, lines, at, skipped);
         }
     });
+    if (status == ReadStatus::TooLarge) {
+        CannotRead(p, name, ReadProblem(p, status));
+        return false;
+    }
+    if (!read) return false;  // reported with the file's name in the trail
+    if (!known) {
+        CannotRead(p, name, l.GetText(2321));
+        return false;
+    }
     if (lines.empty()) return true;  // an empty file: an empty drawing, the view as it was
     p.view.ViewChanged = true;
     UpdatePoints(p);
     p.ui.Refresh();
+    if (!skipped.empty()) {
+        std::string numbers;
+        for (std::size_t n : skipped)
+            numbers += (numbers.empty() ? " " : ", ") + std::to_string(n);
+        p.ui.MessageBox(l.GetText(2325) + numbers + "\r\n" + name, l.GetText(1065), MsgButtons::Ok,
+                        MsgIcon::Exclamation);
+    }
     return true;
 }
 

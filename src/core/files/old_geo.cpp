@@ -2,11 +2,14 @@
 #include "files/old_geo.h"
 
 #include <cmath>
+#include <initializer_list>
+#include <optional>
 
 #include "app/error_report.h"
 #include "app/program.h"
 #include "app/text_file.h"
 #include "files/fields.h"
+#include "files/read_failure.h"
 #include "model/drawing_ops.h"
 #include "model/snap_points.h"
 
@@ -23,60 +26,93 @@ double Str2Float(std::string& text) {
 
 namespace {
 
-// A field of a P, L or C line: a missing one is an error, an empty one 0.
-double Field(Program& p, std::vector<std::string>& fields, std::size_t i) {
+// A field of a P, L or C line: a missing one is an error, an empty one 0; nothing when it is a
+// number too large to hold.
+std::optional<double> Field(Program& p, std::vector<std::string>& fields, std::size_t i) {
     if (i >= fields.size()) throw VtError(kErrSubscript);
-    double v = 0;
-    bool ok = true;
-    VtError failure(kErrTypeMismatch);
     try {
-        v = Str2Float(fields[i]);
+        return Str2Float(fields[i]);
     } catch (const VtError& e) {
-        ok = false;
-        failure = e;
-    }
-    if (!ok) {
+        if (e.Number() == kErrOverflow) return std::nullopt;
         p.errorTrail.Push("Str2Float()");
-        throw failure;
+        throw;
     }
-    return v;
+}
+
+bool Within(std::initializer_list<double> values) {
+    for (double v : values)
+        if (!std::isfinite(v) || std::fabs(v) > kCoordLimit) return false;
+    return true;
 }
 
 }  // namespace
 
-void LoadOldGEO(Program& p, const std::string& name) {
+bool LoadOldGEO(Program& p, const std::string& name) {
     NewDrawing(p);
-    Guarded(p, "LoadOldGEO()", [&] {
+    ReadStatus status = ReadStatus::Ok;
+    int read = 0, skipped = 0;
+    const bool ok = Guarded(p, "LoadOldGEO()", [&] {
         std::vector<std::string> lines;
-        if (!ReadTextLines(name, lines)) throw VtError(kErrFileNotFound);
+        status = ReadTextFile(name, lines);
+        if (status == ReadStatus::TooLarge) return;
+        if (status != ReadStatus::Ok) throw VtError(kErrFileNotFound);
         if (lines.empty()) throw VtError(kErrInputPastEnd);
         const double length = p.settings.OldGeoLineLength;
         bool circleRefused = false;
         for (const std::string& line : lines) {
             std::vector<std::string> f = SplitFields(line);
             const std::string& tag = f[0];
+            if (tag != "P" && tag != "L" && tag != "C") continue;
+            ++read;
+            auto a = Field(p, f, 1), b = Field(p, f, 2), c = tag == "P" ? 0.0 : Field(p, f, 3);
+            if (!a || !b || !c) {
+                ++skipped;
+                continue;
+            }
+            const double x = *a, y = *b, z = *c;
             if (tag == "P") {
-                double x = Field(p, f, 1), y = Field(p, f, 2);
+                if (!Within({x, y})) {
+                    ++skipped;
+                    continue;
+                }
                 AddRitPoint(p, x, y, false, true, false);
             } else if (tag == "L") {
-                double x = Field(p, f, 1), y = Field(p, f, 2), a = Field(p, f, 3);
-                AddLine(p, x - length * std::sin(a), y - length * std::cos(a),
-                        x + length * std::sin(a), y + length * std::cos(a), false, true, false);
-            } else if (tag == "C") {
-                double cx = Field(p, f, 1), cy = Field(p, f, 2), r = Field(p, f, 3);
-                // One message for the file, not one for each circle it cannot hold.
-                if (!circleRefused) {
-                    circleRefused = !AddArc(p, cx, cy, 0, 0, r, false, true, false);
-                } else if (std::fabs(r) <= kCoordLimit && std::fabs(cx) <= kCoordLimit &&
-                           std::fabs(cy) <= kCoordLimit) {
-                    AddArc(p, cx, cy, 0, 0, r, false, true, false);
+                const double x1 = x - length * std::sin(z), y1 = y - length * std::cos(z);
+                const double x2 = x + length * std::sin(z), y2 = y + length * std::cos(z);
+                if (!Within({x1, y1, x2, y2})) {
+                    ++skipped;
+                    continue;
                 }
+                AddLine(p, x1, y1, x2, y2, false, true, false);
+            } else {
+                double r = z;
+                if (!Within({x, y, r})) {
+                    // One message for the file, not one for each circle it cannot hold.
+                    if (!circleRefused) AddArc(p, x, y, 0, 0, r, false, true, false);
+                    circleRefused = true;
+                    ++skipped;
+                    continue;
+                }
+                AddArc(p, x, y, 0, 0, r, false, true, false);
             }
         }
     });
+    if (status == ReadStatus::TooLarge) {
+        CannotRead(p, name, ReadProblem(p, status));
+        return false;
+    }
+    if (!ok) return false;
+    if (read == 0) {
+        CannotRead(p, name, p.language.GetText(2327));
+        return false;
+    }
     p.view.ViewChanged = true;
     UpdatePoints(p);
     p.ui.Refresh();
+    if (skipped > 0)
+        p.ui.MessageBox(p.language.GetText(2326) + " " + std::to_string(skipped) + "\r\n" + name,
+                        p.language.GetText(1065), MsgButtons::Ok, MsgIcon::Exclamation);
+    return true;
 }
 
 }  // namespace vt

@@ -7,6 +7,7 @@
 #include "app/error_report.h"
 #include "app/program.h"
 #include "app/text_file.h"
+#include "files/read_failure.h"
 #include "geometry/primitives.h"
 #include "model/drawing_ops.h"
 #include "model/snap_points.h"
@@ -118,11 +119,19 @@ bool ExportRit(Program& p, const std::string& name) {
     return Guarded(p, "ExportRit()", [&] { WriteFileOrThrow(name, RitBytes(p)); });
 }
 
-void ImportRit(Program& p, const std::string& name) {
-    Guarded(p, "ImportRit()", [&] {
+bool ImportRit(Program& p, const std::string& name) {
+    ReadStatus status = ReadStatus::Ok;
+    bool signed_ = true;
+    int skippedCount = 0;
+    const bool ok = Guarded(p, "ImportRit()", [&] {
         std::string bytes;
-        if (!ReadFileBytes(name, bytes, std::size_t(1) << 30)) throw VtError(kErrFileNotFound);
-        if (bytes.size() < 20 || std::memcmp(bytes.data(), kRitSignature, 16) != 0) return;
+        status = ReadWholeFile(name, bytes);
+        if (status == ReadStatus::TooLarge) return;
+        if (status != ReadStatus::Ok) throw VtError(kErrFileNotFound);
+        if (bytes.size() < 20 || std::memcmp(bytes.data(), kRitSignature, 16) != 0) {
+            signed_ = false;
+            return;
+        }
         std::size_t at = 21;  // the byte at offset 20 is read and not used
         auto have = [&](std::size_t n) { return at + n <= bytes.size(); };
         auto get = [&](auto& v) {
@@ -145,12 +154,16 @@ void ImportRit(Program& p, const std::string& name) {
                 kind = tag;
             } else if (flags & 0x2000) {
                 if (--depth < 0) break;
-                bool skipped = objectClass == 8 || (attributes & 0x200);
-                bool finite = std::isfinite(first[0]) && std::isfinite(first[1]) &&
-                              std::isfinite(second[0]) && std::isfinite(second[1]) &&
-                              std::isfinite(centre[0]) && std::isfinite(centre[1]) &&
-                              std::isfinite(radius);
-                if (!skipped && finite) {
+                const bool skipped = objectClass == 8 || (attributes & 0x200);
+                // Numbers that are not finite or beyond the coordinate limit never enter the
+                // drawing.
+                bool fits = true;
+                for (double v : {first[0], first[1], second[0], second[1]})
+                    fits = fits && std::isfinite(v) && std::fabs(v) <= kCoordLimit;
+                const bool finite =
+                    std::isfinite(centre[0]) && std::isfinite(centre[1]) && std::isfinite(radius);
+                if (!skipped && (!finite || (!fits && (kind == 5 || kind == 6)))) ++skippedCount;
+                if (!skipped && finite && (fits || kind == 7)) {
                     if (kind == 5) {
                         AddRitPoint(p, first[0], first[1], false, true, false);
                     } else if (kind == 6) {
@@ -168,10 +181,10 @@ void ImportRit(Program& p, const std::string& name) {
                 }
                 kind = parent;
             } else {
-                if (!have(4)) break;
+                if (!have(4)) throw VtError(kErrInputPastEnd);
                 uint32_t length;
                 get(length);
-                if (!have(length)) break;  // a length past the end: the file is truncated there
+                if (!have(length)) throw VtError(kErrInputPastEnd);  // the file is cut off
                 auto pair = [&](double* v) {
                     if (length == 16) std::memcpy(v, bytes.data() + at, 16);
                 };
@@ -201,9 +214,23 @@ void ImportRit(Program& p, const std::string& name) {
             }
         }
     });
+    if (status == ReadStatus::TooLarge) {
+        CannotRead(p, name, ReadProblem(p, status));
+        return false;
+    }
+    if (!ok) return false;
+    if (!signed_) {
+        CannotRead(p, name, p.language.GetText(2322));
+        return false;
+    }
     p.view.ViewChanged = true;
     UpdatePoints(p);
     p.ui.Refresh();
+    if (skippedCount > 0)
+        p.ui.MessageBox(
+            p.language.GetText(2326) + " " + std::to_string(skippedCount) + "\r\n" + name,
+            p.language.GetText(1065), MsgButtons::Ok, MsgIcon::Exclamation);
+    return true;
 }
 
 }  // namespace vt

@@ -41,17 +41,20 @@ class FileCommandTest : public ::testing::Test {
 };
 
 TEST_F(FileCommandTest, OpenDispatchTable) {
+    // An older drawing or a DXF file is not the drawing's own file: Save asks, proposing the
+    // same name as a drawing (.vgm), and never writes over the file it came from.
     struct Case {
         const char* file;
         int filter;
         double x;  // of the one object read
         bool hasName, modified;
+        const char* name;
     };
     const Case cases[] = {
-        {"part.vgm", 1, 1, true, false},  {"part.geo", 2, 3, true, false},
-        {"part.dxf", 3, 5, false, false}, {"part.vgm", 4, 1, true, false},
-        {"part.vtm", 4, 1, false, true},  {"part.geo", 4, 3, true, true},
-        {"part.dxf", 4, 5, false, false},
+        {"part.vgm", 1, 1, true, false, "part.vgm"},  {"part.geo", 2, 3, false, false, "part.vgm"},
+        {"part.dxf", 3, 5, false, false, "part.vgm"}, {"part.vgm", 4, 1, true, false, "part.vgm"},
+        {"part.vtm", 4, 1, false, true, ""},          {"part.geo", 4, 3, false, true, "part.vgm"},
+        {"part.dxf", 4, 5, false, false, "part.vgm"},
     };
     for (const Case& c : cases) {
         Open(c.file, c.filter);
@@ -59,7 +62,7 @@ TEST_F(FileCommandTest, OpenDispatchTable) {
         EXPECT_EQ(p.drawing.Obj(1).X1, c.x) << c.file << c.filter;
         EXPECT_EQ(p.drawing.HasFileName, c.hasName) << c.file << c.filter;
         EXPECT_EQ(p.drawing.Modified, c.modified) << c.file << c.filter;
-        EXPECT_EQ(p.drawing.FileName, c.hasName ? dir.File(c.file) : "") << c.file << c.filter;
+        EXPECT_EQ(p.drawing.FileName, *c.name ? dir.File(c.name) : "") << c.file << c.filter;
         p.drawing.Modified = false;
     }
     const FileDialogRequest& r = ui.fileRequests.back();
@@ -85,6 +88,54 @@ TEST_F(FileCommandTest, UnknownTypeKeepsTheDrawing) {
         "Okänd filtyp. Kontrollera att filen du försöker öppna är en fil som Veltrum32 stödjer.");
     EXPECT_EQ(p.drawing.ObjectCount, 1);
     EXPECT_EQ(p.drawing.FileName, dir.File("part.vgm"));
+}
+
+// A file that cannot be read never costs the drawing: its objects, tool path, name and modified
+// flag stay, and the next Save goes to the drawing's own file.
+TEST_F(FileCommandTest, AFileThatCannotBeReadKeepsTheDrawing) {
+    const std::string damaged =
+        "\"Ortix Veltrum 1.1.36\",1\n\"\"\n\"\"\n\"\"\n\"\"\n\"\"\n"
+        "2\n3,0,0,0,0,1,1,0,0\n3,0,0\n";
+    WriteFile(dir.File("damaged.vgm"), damaged);
+    WriteFile(dir.File("foreign.vgm"), std::string("\x89PNG\r\n\x1a\n", 8) + "random bytes");
+    WriteFile(dir.File("words.dxf"), "just some text\nin a file\n");
+    WriteFile(dir.File("empty.geo"), "nothing,to,read\n");
+    const std::pair<const char*, int> files[] = {
+        {"damaged.vgm", 1}, {"foreign.vgm", 4}, {"words.dxf", 3}, {"empty.geo", 2}};
+    for (const auto& [file, filter] : files) {
+        p.drawing.Modified = false;
+        Open("part.vgm", 1);
+        AddRitPoint(p, 9, 9, false, false, false);
+        p.toolPath.Ops.push_back(ToolPathOp{});
+        p.toolPath.Count = 1;
+        ui.messages.clear();
+        ui.answers = {MsgAnswer::No};  // do not save the changes first
+        Open(file, filter);
+        EXPECT_GE(ui.messages.size(), 2u) << file;  // the question, then why the file failed
+        EXPECT_EQ(p.drawing.ObjectCount, 2) << file;
+        EXPECT_EQ(p.drawing.Obj(2).X1, 9) << file;
+        EXPECT_EQ(p.toolPath.Count, 1) << file;
+        EXPECT_EQ(p.drawing.FileName, dir.File("part.vgm")) << file;
+        EXPECT_TRUE(p.drawing.HasFileName) << file;
+        EXPECT_TRUE(p.drawing.Modified) << file;
+        EXPECT_EQ(p.uiState.caption, "Veltrum32 - [  ] - " + dir.File("part.vgm")) << file;
+    }
+    EXPECT_TRUE(mnuSpara_Click(p));
+    EXPECT_NE(ReadFile(dir.File("part.vgm")).find("3,0,0,0,0,9,9,0,0"), std::string::npos);
+    EXPECT_EQ(ReadFile(dir.File("damaged.vgm")), damaged);  // never written
+}
+
+// An older drawing is saved as a drawing of its own: Save asks, proposing the .vgm name, and the
+// .geo file is left as it was.
+TEST_F(FileCommandTest, SavingAnOlderDrawingAsksForADrawingName) {
+    Open("part.geo", 2);
+    ui.files = {FileDialogResult{true, dir.File("part.vgm"), 1}};
+    EXPECT_TRUE(mnuSpara_Click(p));
+    ASSERT_FALSE(ui.fileRequests.empty());
+    EXPECT_EQ(ui.fileRequests.back().proposedName, dir.File("part.vgm"));
+    EXPECT_EQ(ReadFile(dir.File("part.geo")), "P,3,4\n");
+    EXPECT_EQ(p.drawing.FileName, dir.File("part.vgm"));
+    EXPECT_TRUE(p.drawing.HasFileName);
 }
 
 TEST_F(FileCommandTest, OpenAsksAboutUnsavedChanges) {

@@ -4,7 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
+#include <chrono>
 #include <cmath>
+#include <filesystem>
+#include <limits>
 
 #include "app/program.h"
 #include "model/drawing_ops.h"
@@ -44,7 +49,7 @@ TEST_F(NativeFileTest, TheExampleFile) {
 TEST_F(NativeFileTest, RoundTripKeepsEveryStoredField) {
     AddLine(p, 1.0 / 3, -2e-7, 123456789.123, 5e20, false, false, false);
     double r = 2.5;
-    AddArc(p, -7.25, 1e-12, 0.5, 1.5, r, false, false, false);  // an arc comes back whole
+    AddArc(p, -7.25, 1e-12, 0.5, 1.5, r, false, false, false);  // an arc keeps its span
     AddRitPoint(p, 0.1 + 0.2, -0.0, false, false, false);
     p.drawing.Obj(1).Selected = true;
     ToolPath& t = p.toolPath;
@@ -81,9 +86,12 @@ TEST_F(NativeFileTest, RoundTripKeepsEveryStoredField) {
                             {a.R, b.R}})
             EXPECT_TRUE(near15(x, y)) << i << ": " << x << " vs " << y;
         EXPECT_FALSE(b.Selected || b.Temp || b.Deleted);
-        EXPECT_EQ(b.StartAngle, 0);
-        EXPECT_EQ(b.EndAngle, 0);
+        EXPECT_EQ(b.StartAngle, a.StartAngle);
+        EXPECT_EQ(b.EndAngle, a.EndAngle);
     }
+    // The span sits in fields a circle does not use: an older reader sees the full circle.
+    EXPECT_NE(ReadFile(dir.File("r.vgm")).find("\r\n2,-7.25,1E-12,2.5,0,0.5,1.5,1,0\r\n"),
+              std::string::npos);
     ASSERT_EQ(q.toolPath.Count, 2);
     const ToolPathOp& o = q.toolPath.Op(1);
     EXPECT_EQ(o.Typ, 2);
@@ -113,20 +121,31 @@ TEST_F(NativeFileTest, ReaderForms) {
              "0\r\n1\r\ngarbage\r\n"));
     ASSERT_EQ(p.drawing.ObjectCount, 1);
     EXPECT_EQ(p.drawing.Obj(1).X1, 4);
-    // An unknown identifier: an empty drawing, no message.
-    ASSERT_TRUE(Load("\"Other\",1\n\"\"\n\"\"\n\"\"\n\"\"\n\"\"\n1\n3,0,0,0,0,4,5,0,0\n"));
-    EXPECT_EQ(p.drawing.ObjectCount, 0);
+    // An unknown identifier: not a drawing, said so.
+    EXPECT_FALSE(Load("\"Other\",1\n\"\"\n\"\"\n\"\"\n\"\"\n\"\"\n1\n3,0,0,0,0,4,5,0,0\n"));
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text, "Filen kunde inte läsas. Ritningen är oförändrad.\r\n\r\n" +
+                                       dir.File("t.vgm") +
+                                       "\r\nFilen är ingen Veltrum32-ritning (okänd identifierare "
+                                       "på första raden).");
+    ui.messages.clear();
     // An empty file: an empty drawing.
     ASSERT_TRUE(Load(""));
     EXPECT_EQ(p.drawing.ObjectCount, 0);
-    // A malformed tool path line keeps what was read of it; the next line is read.
-    ASSERT_TRUE(
-        Load(head + "0\n2\n1,0,0,0,0,0,7,x,0,0,\"P1\",\"\"\n0,0,0,0,0,0,9,9,0,0,\"P2\",\"\"\n"));
-    ASSERT_EQ(p.toolPath.Count, 2);
-    EXPECT_EQ(p.toolPath.Op(1).X, 7);
-    EXPECT_EQ(p.toolPath.Op(1).Y, 0);
-    EXPECT_EQ(p.toolPath.Op(2).Label, "P2");
+    // A byte-order mark (as Windows editors write one) is not part of the identifier.
+    ASSERT_TRUE(Load("\xEF\xBB\xBF" + head + "1\n3,0,0,0,0,4,5,0,0\n"));
+    EXPECT_EQ(p.drawing.ObjectCount, 1);
     EXPECT_TRUE(ui.messages.empty());
+    // A malformed tool path line is left out and named; the next line is read.
+    ASSERT_TRUE(Load(head + "0\n3\n1,0,0,0,0,0,7,x,0,0,\"P1\",\"\"\n0,0,0,0,0,0,9,9,0,0,\"P2\","
+                            "\"\"\n77,0,0,0,0,0,1,1,0,0,\"P3\",\"\"\n"));
+    ASSERT_EQ(p.toolPath.Count, 1);
+    EXPECT_EQ(p.toolPath.Op(1).Label, "P2");
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(
+        ui.messages[0].text.rfind("Felaktiga rader i verktygsbanan hoppades över, rad: 9, 11", 0),
+        0u)
+        << ui.messages[0].text;
 }
 
 TEST_F(NativeFileTest, MissingFileKeepsTheDrawing) {
@@ -141,31 +160,32 @@ TEST_F(NativeFileTest, MissingFileKeepsTheDrawing) {
     EXPECT_EQ(ui.messages[0].icon, MsgIcon::Critical);
 }
 
-TEST_F(NativeFileTest, MalformedFilesAreReportedAndKeepWhatWasRead) {
+// A damaged file is reported with its name in the trail; the reader says it failed, so that the
+// caller keeps the drawing the person had.
+TEST_F(NativeFileTest, MalformedFilesAreReportedAsFailures) {
     const std::string head = "\"Ortix Veltrum 1.1.36\",1\n\"\"\n\"\"\n\"\"\n\"\"\n\"\"\n";
     struct Case {
         std::string text;
-        int objects;
         int error;
     };
     const Case cases[] = {
-        {head + "-1\n", 0, 9},
-        {head + "40000\n", 0, 6},
-        {head + "99\n3,0,0,0,0,1,1,0,0\n", 0, 62},
-        {head + "2\n3,0,0,0,0,1,1,0,0\n3,0,0,0,0,NaN,1,0,0\n", 1, 13},
-        {head + "2\n3,0,0,0,0,1,1,0,0\n3,0,0,0,0,1E+400,1,0,0\n", 1, 6},
-        {head + "2\n3,0,0,0,0,1,1,0,0\n3,0,0\n", 1, 62},
-        {head + "x\n", 0, 13},
-        {"\"Ortix Veltrum 1.1.36\",1\n\"\"\n", 0, 62},
-        {std::string("\xff\xfe\x00\x01", 4) + std::string(5000, '\x80'), 0, 62},
-        {head + "1\n" + std::string(200000, '9') + ",0,0,0,0,0,0,0,0\n", 0, 6},
+        {head + "-1\n", 9},
+        {head + "40000\n", 6},
+        {head + "99\n3,0,0,0,0,1,1,0,0\n", 62},
+        {head + "2\n3,0,0,0,0,1,1,0,0\n3,0,0,0,0,NaN,1,0,0\n", 13},
+        {head + "2\n3,0,0,0,0,1,1,0,0\n3,0,0,0,0,1E+400,1,0,0\n", 6},
+        {head + "2\n3,0,0,0,0,1,1,0,0\n3,0,0\n", 62},
+        {head + "x\n", 13},
+        {"\"Ortix Veltrum 1.1.36\",1\n\"\"\n", 62},
+        {std::string("\xff\xfe\x00\x01", 4) + std::string(5000, '\x80'), 0},  // not a drawing
+        {head + "1\n" + std::string(200000, '9') + ",0,0,0,0,0,0,0,0\n", 6},
     };
     for (const Case& c : cases) {
         ui.messages.clear();
-        ASSERT_TRUE(Load(c.text));
-        EXPECT_EQ(p.drawing.ObjectCount, c.objects) << c.text.substr(0, 80);
+        EXPECT_FALSE(Load(c.text));
         if (c.error == 0) {
-            EXPECT_TRUE(ui.messages.empty());
+            ASSERT_EQ(ui.messages.size(), 1u);
+            EXPECT_NE(ui.messages[0].text.find("ingen Veltrum32-ritning"), std::string::npos);
             continue;
         }
         ASSERT_EQ(ui.messages.size(), 1u) << c.text.substr(0, 80);
@@ -185,6 +205,58 @@ TEST_F(NativeFileTest, AFailedSaveLeavesTheOldFile) {
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_NE(ui.messages[0].text.find("SaveGEO()"), std::string::npos);
     EXPECT_EQ(std::filesystem::directory_iterator(folder.Path())->path().filename(), "old.vgm");
+}
+
+}  // namespace
+}  // namespace vt
+
+namespace vt {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Saving respects what the user made of the file: a read-only file is not replaced (also by
+// root), a symbolic link stays a link and its target gets the drawing, and what interrupted saves
+// of the same file left behind is cleared.
+TEST_F(NativeFileTest, SavingRespectsTheFile) {
+    AddLine(p, 0, 0, 1, 1, false, false, false);
+    WriteFile(dir.File("locked.vgm"), "old content");
+    fs::permissions(dir.File("locked.vgm"), fs::perms::owner_read | fs::perms::group_read);
+    EXPECT_FALSE(SaveGEO(p, dir.File("locked.vgm")));
+    EXPECT_EQ(ReadFile(dir.File("locked.vgm")), "old content");
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_NE(ui.messages[0].text.find("Permission denied"), std::string::npos)
+        << ui.messages[0].text;
+
+    fs::create_directory(dir.File("real"));
+    WriteFile(dir.File("real/part.vgm"), "old");
+    fs::create_symlink("real/part.vgm", dir.File("link.vgm"));
+    ASSERT_TRUE(SaveGEO(p, dir.File("link.vgm")));
+    EXPECT_TRUE(fs::is_symlink(dir.File("link.vgm")));
+    EXPECT_EQ(ReadFile(dir.File("real/part.vgm")), NativeText(p));
+
+    // Left by a save of a process that is gone, by an old save, and one still being written.
+    const std::string gone = dir.File("part.vgm.tmp-999999999-Ab3dEf");
+    const std::string old = dir.File("part.vgm.tmp-Gh5iJk");
+    const std::string live = dir.File("part.vgm.tmp-" + std::to_string(::getpid()) + "-Lm7nOp");
+    for (const std::string& f : {gone, old, live})
+        WriteFile(f, "x");
+    fs::last_write_time(old, fs::file_time_type::clock::now() - std::chrono::hours(1));
+    ASSERT_TRUE(SaveGEO(p, dir.File("part.vgm")));
+    EXPECT_FALSE(fs::exists(gone));
+    EXPECT_FALSE(fs::exists(old));
+    EXPECT_TRUE(fs::exists(live));
+}
+
+// A number that cannot be read back is never written: the old file stays.
+TEST_F(NativeFileTest, NonFiniteNumbersAreNotSaved) {
+    WriteFile(dir.File("keep.vgm"), "old");
+    AddLine(p, 0, 0, 1, 1, false, false, false);
+    p.drawing.Obj(1).X2 = std::numeric_limits<double>::infinity();
+    EXPECT_FALSE(SaveGEO(p, dir.File("keep.vgm")));
+    EXPECT_EQ(ReadFile(dir.File("keep.vgm")), "old");
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_NE(ui.messages[0].text.find("ogiltigt tal"), std::string::npos);
 }
 
 }  // namespace

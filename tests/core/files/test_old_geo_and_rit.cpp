@@ -71,11 +71,17 @@ TEST_F(OldGeoTest, ErrorsKeepWhatWasRead) {
     EXPECT_NE(ui.messages[0].text.find("Felnummer: 53"), std::string::npos);
 }
 
-TEST_F(OldGeoTest, CirclesBeyondTheLimitsAreSkippedWithOneMessage) {
-    Load("C,0,0,5\nC,2e8,0,1\nC,3e8,0,1\nC,1,1,1\n");
-    EXPECT_EQ(p.drawing.ObjectCount, 2);
-    ASSERT_EQ(ui.messages.size(), 1u);
+// Circles beyond the limits: AddArc's message once. Numbers too large to hold and points or lines
+// beyond the limits are skipped too; one message counts everything skipped.
+TEST_F(OldGeoTest, ObjectsBeyondTheLimitsAreSkippedWithOneMessage) {
+    Load("C,0,0,5\nC,2e8,0,1\nC,3e8,0,1\nC,1,1,1\nP,1e400,0\nP,2e8,1\nL,0,1e8,0\nP,1,1\n");
+    EXPECT_EQ(p.drawing.ObjectCount, 3);
+    ASSERT_EQ(ui.messages.size(), 2u);
     EXPECT_EQ(ui.messages[0].text, "Ogiltlig storlek/koordinater på cirkeln");
+    EXPECT_EQ(
+        ui.messages[1].text.rfind("Ritobjekt med ogiltiga eller för stora tal hoppades över: 5", 0),
+        0u)
+        << ui.messages[1].text;
 }
 
 TEST(Str2FloatTest, Forms) {
@@ -167,27 +173,27 @@ TEST_F(RitTest, RoundTripAndSkipRules) {
     ASSERT_EQ(p.drawing.ObjectCount, 2);
     EXPECT_EQ(p.drawing.Obj(1).Typ, kCircle);
 
-    // A wrong signature imports nothing; a truncated file what was complete before the cut.
+    EXPECT_TRUE(ui.messages.empty());
+    // A wrong signature is no exchange file; a cut-off file, or a record length pointing past
+    // the end, is a failed read: each says so, and the caller keeps the drawing it had.
     std::string wrong = ReadFile(dir.File("x.rit"));
     wrong[0] = 'Q';
     WriteFile(dir.File("wrong.rit"), wrong);
-    NewDrawing(p);
-    ImportRit(p, dir.File("wrong.rit"));
-    EXPECT_EQ(p.drawing.ObjectCount, 0);
+    EXPECT_FALSE(ImportRit(p, dir.File("wrong.rit")));
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_NE(ui.messages[0].text.find("signaturen saknas"), std::string::npos);
     std::string full = ReadFile(dir.File("x.rit"));
     std::size_t point = full.find(std::string("\x05\x00\x00\xC0", 4));
     WriteFile(dir.File("cut.rit"), full.substr(0, point + 20));
-    NewDrawing(p);
-    ImportRit(p, dir.File("cut.rit"));
-    EXPECT_EQ(p.drawing.ObjectCount, 2);
-    // A record length pointing past the end stops there.
     std::string longLen =
         full.substr(0, point + 4) + std::string("\x09\x00\x00\x80\xff\xff\xff\x7f", 8);
     WriteFile(dir.File("len.rit"), longLen);
-    NewDrawing(p);
-    ImportRit(p, dir.File("len.rit"));
-    EXPECT_EQ(p.drawing.ObjectCount, 2);
-    EXPECT_TRUE(ui.messages.empty());
+    for (const char* name : {"cut.rit", "len.rit"}) {
+        ui.messages.clear();
+        EXPECT_FALSE(ImportRit(p, dir.File(name))) << name;
+        ASSERT_EQ(ui.messages.size(), 1u) << name;
+        EXPECT_NE(ui.messages[0].text.find("Felnummer: 62"), std::string::npos) << name;
+    }
 }
 
 }  // namespace
