@@ -1,6 +1,12 @@
 // The private-profile reader and writer behind settings, language and machine files.
 #include "app/ini_file.h"
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+#include <cerrno>
+
 #include "app/numbers.h"
 
 #include <cmath>
@@ -136,6 +142,20 @@ bool IniDocument::Save(const std::string& path, std::string* error) const {
         out += eol_;
     }
     return WriteFileAtomic(path, out, error);
+}
+
+bool UpdateIniFile(const std::string& path, const std::function<void(IniDocument&)>& change,
+                   std::string* error) {
+    const std::string lockPath = path + ".lock";
+    const int lock = ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+    if (lock >= 0)
+        while (::flock(lock, LOCK_EX) != 0 && errno == EINTR) {
+        }
+    IniDocument doc = IniDocument::Load(path);
+    change(doc);
+    const bool saved = doc.Save(path, error);
+    if (lock >= 0) ::close(lock);  // closing releases the lock
+    return saved;
 }
 
 std::string IniBufferText(std::string_view value, std::size_t bufferSize) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -44,6 +45,12 @@ class IniDocument {
     bool loaded_ = false;
     bool tooLarge_ = false;
 };
+
+// Changes the file under a lock that every program using it takes (a file beside it, PATH.lock):
+// the current content is read, changed and written back, so that two programs writing the same
+// file never undo each other's changes. False (with the reason) when it could not be written.
+bool UpdateIniFile(const std::string& path, const std::function<void(IniDocument&)>& change,
+                   std::string* error = nullptr);
 
 // Buffer sizes of the primitives: a value is cut to one character less than the buffer.
 constexpr std::size_t kIniBufferSize = 260;

@@ -35,6 +35,7 @@ class Program {
     ErrorTrail errorTrail;
     Language language;
     ProgramSettings settings;
+    ProgramSettings settingsAsLoaded;  // as the file held them: closing writes only the changes
     History history;
     UiState uiState;
     Drawing drawing;

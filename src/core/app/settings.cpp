@@ -179,6 +179,7 @@ void LoadSettings(Program& p) {
     Sanitize(s, def);
     s.IntersecMore = 0;
     p.settings = s;
+    p.settingsAsLoaded = s;
 
     History h;
     h.D = ReadDouble(doc, "D", 20);
@@ -194,34 +195,50 @@ void LoadSettings(Program& p) {
     p.history = h;
 }
 
+namespace {
+
+// A setting's value as the file holds it.
+std::string SettingText(const ProgramSettings& s, const SettingKey& k) {
+    return std::visit(
+        [&](auto field) -> std::string {
+            const auto& v = s.*field;
+            using T = std::remove_cvref_t<decltype(v)>;
+            if constexpr (std::is_same_v<T, std::string>)
+                return v;
+            else if constexpr (std::is_same_v<T, bool>)
+                return v ? "True" : "False";
+            else
+                return std::to_string(v);
+        },
+        k.field);
+}
+
+}  // namespace
+
 bool SaveSettings(Program& p) {
     return Guarded(p, "SaveSettings()", [&] {
         const std::string file = p.paths.SettingsFile();
-        IniDocument doc = IniDocument::Load(file);
         std::map<std::string, const SettingKey*> byName;
         for (const auto& k : SettingsKeys())
             byName[k.key] = &k;
-        for (const char* name : SettingsSaveOrder()) {
-            const SettingKey& k = *byName.at(name);
-            std::string text = std::visit(
-                [&](auto field) -> std::string {
-                    const auto& v = p.settings.*field;
-                    using T = std::remove_cvref_t<decltype(v)>;
-                    if constexpr (std::is_same_v<T, std::string>)
-                        return v;
-                    else if constexpr (std::is_same_v<T, bool>)
-                        return v ? "True" : "False";
-                    else
-                        return std::to_string(v);
-                },
-                k.field);
-            doc.Set(kSection, name, text);
-        }
+        // Only what this program changed goes into the file as it is now: another program using
+        // the same folder keeps its own changes.
         p.errorTrail.Push("INIWriteString");
         std::string error;
-        if (!doc.Save(file, &error))
+        const bool saved = UpdateIniFile(
+            file,
+            [&](IniDocument& doc) {
+                for (const char* name : SettingsSaveOrder()) {
+                    const SettingKey& k = *byName.at(name);
+                    const std::string text = SettingText(p.settings, k);
+                    if (text != SettingText(p.settingsAsLoaded, k)) doc.Set(kSection, name, text);
+                }
+            },
+            &error);
+        if (!saved)
             throw VtError(kErrPathFileAccess,
                           ErrorDescription(kErrPathFileAccess) + " (" + error + ")");
+        p.settingsAsLoaded = p.settings;
     });
 }
 
@@ -246,15 +263,15 @@ WindowPlacement LoadWindowPlacement(const std::string& file, const std::string& 
 
 bool SaveWindowPlacement(const std::string& file, const std::string& window,
                          const WindowPlacement& now, bool minimized) {
-    IniDocument doc = IniDocument::Load(file);
-    doc.Set(window, "Maximized", now.maximized ? "True" : "False");
-    if (!now.maximized && !minimized) {
-        doc.Set(window, "X", std::to_string(now.x * kTwipsPerPixel));
-        doc.Set(window, "Y", std::to_string(now.y * kTwipsPerPixel));
-        doc.Set(window, "W", std::to_string(now.w * kTwipsPerPixel));
-        doc.Set(window, "H", std::to_string(now.h * kTwipsPerPixel));
-    }
-    return doc.Save(file);
+    return UpdateIniFile(file, [&](IniDocument& doc) {
+        doc.Set(window, "Maximized", now.maximized ? "True" : "False");
+        if (!now.maximized && !minimized) {
+            doc.Set(window, "X", std::to_string(now.x * kTwipsPerPixel));
+            doc.Set(window, "Y", std::to_string(now.y * kTwipsPerPixel));
+            doc.Set(window, "W", std::to_string(now.w * kTwipsPerPixel));
+            doc.Set(window, "H", std::to_string(now.h * kTwipsPerPixel));
+        }
+    });
 }
 
 WindowPlacement FitOnScreen(WindowPlacement p, int sx, int sy, int sw, int sh) {

@@ -97,11 +97,14 @@ std::string RunUnderLock(Program& p, const JobOptions& options, std::string& why
     }
     // An NC program is text: control bytes mean the engine wrote something else.
     std::string bytes;
-    const bool isText =
-        ReadFileBytes(result, bytes) && std::none_of(bytes.begin(), bytes.end(), [](char ch) {
-            const auto c = static_cast<unsigned char>(ch);
-            return c < 0x20 && c != '\t' && c != '\r' && c != '\n' && c != '\f';
-        });
+    if (ReadWholeFile(result, bytes) == ReadStatus::TooLarge) {
+        why = p.language.GetText(2324) + "\r\n" + result;
+        return "";
+    }
+    const bool isText = !bytes.empty() && std::none_of(bytes.begin(), bytes.end(), [](char ch) {
+        const auto c = static_cast<unsigned char>(ch);
+        return c < 0x20 && c != '\t' && c != '\r' && c != '\n' && c != '\f';
+    });
     if (!isText) why = p.language.GetText(2402) + "\r\n" + result;
     return isText ? bytes : "";
 }

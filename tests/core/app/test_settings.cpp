@@ -103,14 +103,19 @@ TEST(Settings, GarbageFilesLoad) {
     }
 }
 
-TEST(Settings, SaveWritesTheKeysInOrderAndKeepsOthers) {
+// Closing writes what this program changed, in the save order, into the file as it is now: the
+// rest of the file, and its order, stays.
+TEST(Settings, SaveWritesTheChangedKeysAndKeepsOthers) {
     TempDir dir;
-    WriteFile(dir.File("veltrum32.ini"), "[History]\nR=7\n[Program]\nMaxPoints=500\nUnknown=1\n");
+    WriteFile(dir.File("veltrum32.ini"),
+              "[History]\nR=7\n[Program]\nMaxPoints=500\nLL=True\nUnknown=1\n");
     FakeUi ui;
     Program p(ui, dir.Path());
     LoadSettings(p);
     p.settings.DefaultMachine = "Mill";
     p.settings.ArcMode = 3;
+    p.settings.LL = false;
+    p.settings.EP = false;
     ASSERT_TRUE(SaveSettings(p));
     std::vector<std::string> lines;
     ASSERT_TRUE(ReadTextLines(dir.File("veltrum32.ini"), lines));
@@ -122,12 +127,14 @@ TEST(Settings, SaveWritesTheKeysInOrderAndKeepsOthers) {
         else if (inProgram && !l.empty())
             keys.push_back(l.substr(0, l.find('=')));
     }
-    std::vector<std::string> expected = {"MaxPoints", "Unknown"};
+    std::vector<std::string> added;
     for (const char* k : SettingsSaveOrder())
-        expected.push_back(k);
+        if (std::string(k) == "DefaultMachine" || std::string(k) == "EP") added.push_back(k);
+    std::vector<std::string> expected = {"MaxPoints", "LL", "Unknown"};
+    expected.insert(expected.end(), added.begin(), added.end());
     EXPECT_EQ(keys, expected);
     EXPECT_EQ(INIReadString(dir.File("veltrum32.ini"), "Program", "DefaultMachine", ""), "Mill");
-    EXPECT_EQ(INIReadString(dir.File("veltrum32.ini"), "Program", "LL", ""), "True");
+    EXPECT_EQ(INIReadString(dir.File("veltrum32.ini"), "Program", "LL", ""), "False");
     EXPECT_EQ(INIReadString(dir.File("veltrum32.ini"), "Program", "MaxPoints", ""), "500");
     EXPECT_EQ(INIReadString(dir.File("veltrum32.ini"), "History", "R", ""), "7");
     EXPECT_EQ(ReadFile(dir.File("veltrum32.ini")).find("ArcMode"), std::string::npos);
@@ -139,6 +146,29 @@ TEST(Settings, SaveWritesTheKeysInOrderAndKeepsOthers) {
             SettingsSaveOrder().end())
             << k.key;
     }
+}
+
+// Two windows on one program folder: the one closed last does not undo the other's changes.
+TEST(Settings, TwoProgramsKeepEachOthersChanges) {
+    TempDir dir;
+    WriteFile(dir.File("veltrum32.ini"), "[Program]\nLL=True\nEP=True\nDefaultMachine=A\n");
+    FakeUi ui;
+    Program first(ui, dir.Path()), second(ui, dir.Path());
+    LoadSettings(first);
+    LoadSettings(second);
+    first.settings.LL = false;
+    second.settings.EP = false;
+    second.settings.DefaultMachine = "B";
+    ASSERT_TRUE(SaveSettings(second));
+    ASSERT_TRUE(SaveSettings(first));
+    const std::string file = dir.File("veltrum32.ini");
+    EXPECT_EQ(INIReadString(file, "Program", "LL", ""), "False");
+    EXPECT_EQ(INIReadString(file, "Program", "EP", ""), "False");
+    EXPECT_EQ(INIReadString(file, "Program", "DefaultMachine", ""), "B");
+    // Saving again writes nothing: what was written is what the program now starts from.
+    WriteFile(file, "[Program]\nLL=True\n");
+    ASSERT_TRUE(SaveSettings(first));
+    EXPECT_EQ(ReadFile(file), "[Program]\nLL=True\n");
 }
 
 TEST(Settings, FailedSaveIsReportedOnce) {

@@ -104,10 +104,11 @@ TEST(Closing, UnloadWritesSettingsAndPlacement) {
     FakeUi ui;
     Program p(ui, dir.Path());
     MainWindowLoad(p, "");
+    p.settings.EP = false;
     const WindowPlacement placement{false, 20, 30, 800, 600};
     MainWindowUnload(p, &placement, false);
     EXPECT_TRUE(p.closing);
-    EXPECT_EQ(INIReadString(p.paths.SettingsFile(), "Program", "EP", ""), "True");
+    EXPECT_EQ(INIReadString(p.paths.SettingsFile(), "Program", "EP", ""), "False");
     EXPECT_EQ(INIReadLong(p.paths.SettingsFile(), "frm_main", "X", 0), 300);
     EXPECT_TRUE(ui.messages.empty());
 }
