@@ -136,6 +136,11 @@ bool ShowFrmSettings(Program& p, QWidget* owner, SettingsDialog& dlg) {
         folderEdits.emplace_back(edit, row.field);
         ++r;
     }
+    // DXF files in inches or metres are read in millimetres unless the person keeps their numbers.
+    auto* dxfUnits = Named(new QCheckBox(Q(p.language.GetText(1134)), folders), "chkDxfKeepUnits");
+    dxfUnits->setChecked(s.DxfKeepUnits);
+    QObject::connect(dxfUnits, &QCheckBox::toggled, &d, [&s](bool on) { s.DxfKeepUnits = on; });
+    fg->addWidget(dxfUnits, r++, 0, 1, 3);
     fg->setRowStretch(r, 1);
     tabs->addTab(folders, "Sökvägar");
 
@@ -298,7 +303,8 @@ bool ShowFrmSettings(Program& p, QWidget* owner, SettingsDialog& dlg) {
                  {"optAutoMall", 1124},    {"frameMaskin", 1125},     {"optMaskinAsk", 1126},
                  {"optMaskinLast", 1127},  {"optMaskinAlways", 1128}, {"chkUsePPMult", 1129},
                  {"cmdSetupPlugin", 1130}, {"cmdRegPlugins", 1131},   {"frameLanguage", 1132},
-                 {"lblLanguage", 1133},    {"OKButton", 4006},        {"CancelButton", 4005}});
+                 {"lblLanguage", 1133},    {"chkDxfKeepUnits", 1134}, {"OKButton", 4006},
+                 {"CancelButton", 4005}});
     QtLanguageTarget target(&d);
     SetLanguage(p, target);
     if (d.exec() != QDialog::Accepted) return false;

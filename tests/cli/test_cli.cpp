@@ -149,6 +149,24 @@ TEST_F(Cli, Convert) {
               1);
 }
 
+// Every DXF fixture (written by ezdxf) read by ezdxf itself: its geometry and the imported drawing
+// lie within the curve tolerance of each other. The whole ellipse is the drawing's own 36-line
+// ellipse, whose chords stand off the curve by up to 0.4 % of its size.
+TEST_F(Cli, DxfImportAgreesWithEzdxf) {
+    const std::string data = std::string(VT_TEST_DATA) + "/dxf/";
+    for (const auto& e : fs::directory_iterator(data)) {
+        const std::string name = e.path().filename().string();
+        if (e.path().extension() != ".dxf" || name == "r2000_binary.dxf") continue;
+        Result r = Run("--convert '" + e.path().string() + "' '" + home.File("c.vgm") + "'");
+        ASSERT_EQ(r.status, 0) << name << ": " << r.err;
+        const std::string tolerance = name == "r2000_ellipse.dxf" ? "0.05" : "0.011";
+        const std::string cmd = "/usr/bin/python3 '" + data + "compare_with_ezdxf.py' '" +
+                                e.path().string() + "' '" + home.File("c.vgm") + "' " + tolerance +
+                                " > '" + home.File("cmp.txt") + "' 2>&1";
+        EXPECT_EQ(std::system(cmd.c_str()), 0) << name << ": " << ReadFile(home.File("cmp.txt"));
+    }
+}
+
 // A file that is not what its name says, or holds nothing, is an error with one line that says
 // so; nothing is written.
 TEST_F(Cli, UnreadableInputs) {

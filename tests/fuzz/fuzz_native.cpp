@@ -1,4 +1,5 @@
-// Fuzz target: LoadGEO on any bytes, then the drawing painted and its snap points rebuilt.
+// Fuzz target: LoadGEO on any bytes, then (when it was read) written and read back to the same
+// text, and the drawing painted and its snap points rebuilt.
 #include "files/native_file.h"
 #include "fuzz_util.h"
 #include "model/snap_points.h"
@@ -9,7 +10,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Program p(ui, fuzz::Folder());
     const std::string path = fuzz::AsFile(data, size, "part.vgm");
     std::string name = path;
-    LoadGEO(p, name);
+    if (LoadGEO(p, name)) fuzz::RoundTrip(p);
     UpdatePoints(p);
     fuzz::Paint(p);
     fuzz::Tidy();

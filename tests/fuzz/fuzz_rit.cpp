@@ -1,4 +1,5 @@
-// Fuzz target: ImportRit on any bytes, then the drawing painted and its snap points rebuilt.
+// Fuzz target: ImportRit on any bytes, then (when it was read) written and read back to the same
+// text, and the drawing painted and its snap points rebuilt.
 #include "files/rit_file.h"
 #include "fuzz_util.h"
 #include "model/snap_points.h"
@@ -8,7 +9,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     fuzz::FuzzUi ui;
     Program p(ui, fuzz::Folder());
     const std::string path = fuzz::AsFile(data, size, "part.rit");
-    ImportRit(p, path);
+    if (ImportRit(p, path)) fuzz::RoundTrip(p);
     UpdatePoints(p);
     fuzz::Paint(p);
     fuzz::Tidy();

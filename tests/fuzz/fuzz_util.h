@@ -13,6 +13,7 @@
 #include "../quiet_ui.h"
 #include "app/program.h"
 #include "app/ui.h"
+#include "files/native_file.h"
 #include "view/null_canvas.h"
 #include "view/renderer.h"
 #include "view/view.h"
@@ -44,6 +45,18 @@ inline std::string AsFile(const uint8_t* data, size_t size, const char* name) {
 // Keeps the program's own logs from growing over a million runs.
 inline void Tidy() {
     std::remove((Folder() + "/error.log").c_str());
+}
+
+// What a reader accepted, the writer writes and the reader reads back to the same text: no number
+// that cannot be written, nothing lost on the way. Stops the run (a finding) otherwise.
+inline void RoundTrip(Program& p) {
+    const std::string text = NativeText(p);
+    const std::string path = Folder() + "/roundtrip.vgm";
+    if (!SaveGEO(p, path)) __builtin_trap();
+    QuietUi ui;
+    Program q(ui, Folder());
+    std::string name = path;
+    if (!LoadGEO(q, name) || NativeText(q) != text) __builtin_trap();
 }
 
 // Paints the drawing fitted to the surface, as the window would after opening it.

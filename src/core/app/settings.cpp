@@ -66,6 +66,7 @@ const std::vector<SettingKey>& SettingsKeys() {
         {"MaskinDefined", &PS::MaskinDefined, true},
         {"PPUseMult", &PS::PPUseMult, true},
         {"Language", &PS::Language, true},
+        {"DxfKeepUnits", &PS::DxfKeepUnits, true},
     };
     return keys;
 }
@@ -106,7 +107,8 @@ const std::vector<const char*>& SettingsSaveOrder() {
                                                    "MaskinLast",
                                                    "MaskinUseDefined",
                                                    "MaskinDefined",
-                                                   "Language"};
+                                                   "Language",
+                                                   "DxfKeepUnits"};
     return order;
 }
 

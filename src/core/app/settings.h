@@ -51,6 +51,7 @@ struct ProgramSettings {
     bool MaskinUseDefined = false;
     std::string MaskinDefined;
     bool PPUseMult = true;
+    bool DxfKeepUnits = false;  // DXF import keeps the file's numbers instead of millimetres
     std::string Language;  // a language file of the program folder's lang/ used from the next start
     uint8_t IntersecMore = 0;  // toggled by its menu item, never stored
 };

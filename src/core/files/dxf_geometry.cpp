@@ -122,9 +122,9 @@ namespace {
 Pt SplineAt(int p, const std::vector<double>& U, const std::vector<Pt>& P,
             const std::vector<double>& W, double t) {
     const int n = static_cast<int>(P.size()) - 1;
-    int k = p;
-    while (k < n && t >= U[static_cast<std::size_t>(k + 1)])
-        ++k;
+    // The knot span of t: the last k in [p, n] with U[k] <= t, found by halving.
+    const auto first = U.begin() + p + 1, last = U.begin() + n + 1;
+    const int k = p + static_cast<int>(std::upper_bound(first, last, t) - first);
     std::vector<double> x(static_cast<std::size_t>(p + 1)), y(x.size()), w(x.size());
     for (int j = 0; j <= p; ++j) {
         const std::size_t i = static_cast<std::size_t>(j + k - p);
@@ -172,34 +172,46 @@ std::vector<Pt> SplinePoints(int p, const std::vector<double>& U, const std::vec
     const double t0 = U[static_cast<std::size_t>(p)], t1 = U[static_cast<std::size_t>(n + 1)];
     if (!(t1 > t0)) return {};
     std::vector<Pt> out{SplineAt(p, U, P, W, t0)};
-    // Each knot span is cut into a few pieces first, so that no bend is stepped over; then a piece
-    // is halved while any of its quarter points lies off its chord by more than the tolerance.
+    // Each knot span (a polynomial piece, so a bend shows at its quarter points) is halved while
+    // any of its quarter points lies off its chord by more than the tolerance. A drawing holds at
+    // most 32767 objects: a curve with more spans than that is cut at evenly spaced spans, and no
+    // piece is halved once the chain holds that many points.
     const double limit = tolerance / 2;
+    std::vector<double> starts;
+    for (int k = p; k <= n; ++k)
+        if (U[static_cast<std::size_t>(k + 1)] > U[static_cast<std::size_t>(k)])
+            starts.push_back(U[static_cast<std::size_t>(k)]);
     std::vector<double> cuts;
-    for (int k = p; k <= n; ++k) {
-        const double lo = U[static_cast<std::size_t>(k)], hi = U[static_cast<std::size_t>(k + 1)];
-        if (!(hi > lo)) continue;
-        for (int i = 0; i < 4; ++i)
-            cuts.push_back(lo + (hi - lo) * i / 4);
+    const std::size_t spans = starts.size();
+    const int perSpan = 1;
+    const std::size_t every =
+        std::max<std::size_t>(1, (spans + kMaxSplinePoints - 1) / kMaxSplinePoints);
+    for (std::size_t i = 0; i < spans; i += every) {
+        const double lo = starts[i], hi = i + every < spans ? starts[i + every] : t1;
+        for (int j = 0; j < perSpan; ++j)
+            cuts.push_back(lo + (hi - lo) * j / perSpan);
     }
     cuts.push_back(t1);
     struct Piece {
         double a, b;
         int depth;
     };
+    std::vector<Piece> stack;
     for (std::size_t i = 0; i + 1 < cuts.size(); ++i) {
-        std::vector<Piece> stack{{cuts[i], cuts[i + 1], 0}};
+        stack.assign(1, {cuts[i], cuts[i + 1], 0});
         while (!stack.empty()) {
             const Piece s = stack.back();
             stack.pop_back();
-            const Pt a = SplineAt(p, U, P, W, s.a), b = SplineAt(p, U, P, W, s.b);
-            bool flat = true;
-            for (double f : {0.25, 0.5, 0.75})
-                flat = flat &&
-                       DistanceToChord(SplineAt(p, U, P, W, s.a + (s.b - s.a) * f), a, b) <= limit;
-            // A drawing holds at most 32767 objects: a curve that would need more lines than
-            // that is not refined further (and cannot keep the import busy for minutes).
-            if (flat || s.depth >= 20 || out.size() >= kMaxSplinePoints) {
+            const Pt b = SplineAt(p, U, P, W, s.b);
+            bool flat = s.depth >= 20 || out.size() >= kMaxSplinePoints;
+            if (!flat) {
+                const Pt a = SplineAt(p, U, P, W, s.a);
+                flat = true;
+                for (double f : {0.25, 0.5, 0.75})
+                    flat = flat && DistanceToChord(SplineAt(p, U, P, W, s.a + (s.b - s.a) * f), a,
+                                                   b) <= limit;
+            }
+            if (flat) {
                 out.push_back(b);
             } else {
                 const double m = (s.a + s.b) / 2;

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
+#include <initializer_list>
+#include <iterator>
 #include <map>
 #include <memory>
 #include <set>
@@ -12,6 +14,7 @@
 #include <vector>
 
 #include "app/error_report.h"
+#include "app/numbers.h"
 #include "app/program.h"
 #include "app/text_file.h"
 #include "app/version.h"
@@ -30,9 +33,21 @@ using dxf::Pt;
 using dxf::Xform;
 
 constexpr double kPi = 3.14159265358979323846;
-constexpr double kChordTolerance =
-    0.01;  // largest distance of a chord from the curve it stands for
+// The largest distance of a chord from the curve it stands for, in millimetres; coarser ones are
+// tried when a file would need more objects than a drawing holds.
+constexpr double kChordTolerancesMm[] = {0.01, 0.1, 1.0};
 constexpr int kMaxNesting = 16;
+
+// Millimetres per drawing unit of the $INSUNITS codes (0: unitless, and unknown codes: none).
+double MillimetresPerUnit(int code) {
+    static const double kUnits[] = {
+        0,           25.4,   304.8,   1609344.0,      1,
+        10,          1000,   1000000, 25.4e-6,        0.0254,
+        914.4,       1e-7,   1e-6,    1e-3,           100,
+        10000,       100000, 1e12,    1.495978707e14, 9.4607304725808e18,
+        3.0856776e19};
+    return code > 0 && code < static_cast<int>(std::size(kUnits)) ? kUnits[code] : 0;
+}
 
 struct Group {
     int code = 0;
@@ -194,20 +209,59 @@ struct Block {
     std::vector<Entity> entities;
 };
 
-// Everything one import needs: the program, the blocks, the counters and the log.
+// A drawing object the import will add once the whole file fits the drawing.
+struct Pending {
+    enum Kind { Point, Line, Arc, Ellipse } kind;
+    double v[5];
+};
+
+// Everything one import needs: the program, the blocks, the objects it found, the counters and
+// the log. Nothing enters the drawing until Commit: a file that does not fit, or fails, changes
+// nothing.
 class Importer {
   public:
-    explicit Importer(Program& p) : p_(p) {}
+    // `tolerance`: the chord tolerance in drawing units.
+    Importer(Program& p, double tolerance) : p_(p), tolerance_(tolerance) {}
 
     int importCount = 0, unknownCount = 0;
+    std::size_t objects = 0;  // the drawing objects the pending ones make
     std::string log;
     std::map<std::string, Block> blocks;
+
+    // Adds the objects to the drawing (the caller has made sure they fit).
+    void Commit() {
+        bool circleRefused = false;
+        for (Pending& o : pending_) {
+            switch (o.kind) {
+                case Pending::Point:
+                    AddRitPoint(p_, o.v[0], o.v[1], false, true, false);
+                    break;
+                case Pending::Line:
+                    AddLine(p_, o.v[0], o.v[1], o.v[2], o.v[3], false, true, false);
+                    break;
+                case Pending::Arc: {
+                    const bool fits = std::fabs(o.v[4]) <= kCoordLimit &&
+                                      std::fabs(o.v[0]) <= kCoordLimit &&
+                                      std::fabs(o.v[1]) <= kCoordLimit;
+                    // One message for the file, not one for each circle it cannot hold.
+                    if (!fits && circleRefused) break;
+                    if (!AddArc(p_, o.v[0], o.v[1], o.v[2], o.v[3], o.v[4], false, true, false))
+                        circleRefused = true;
+                    break;
+                }
+                case Pending::Ellipse:
+                    AddEllipse(p_, o.v[0], o.v[1], o.v[2], o.v[3], o.v[4], false, true, false);
+                    break;
+            }
+        }
+    }
 
     // Imports entities until the source ends, ENDSEC, or EOF (true when EOF was met).
     bool Entities(EntitySource& src, const Xform& t, int depth,
                   std::vector<std::string>& inserting) {
         while (const Entity* next = src.Next()) {
             const Entity& e = *next;
+            entity_ = &e;
             if (depth > 0 && !Spend(e)) return false;
             if (e.name == "EOF") return true;
             if (e.name == "ENDSEC") return false;
@@ -216,6 +270,8 @@ class Importer {
                 Polyline(src, e, t, paper);
             } else if (paper) {
                 Note(e, "pappersrymd");
+            } else if (e.name == "ATTRIB" || e.name == "ATTDEF" || e.name == "SEQEND") {
+                // The texts of a block and the end of its list: nothing to draw, nothing to list.
             } else if (e.name == "INSERT") {
                 Insert(e, t, depth, inserting);
             } else {
@@ -259,10 +315,41 @@ class Importer {
         return dxf::OcsToWorld(e.Num(210, 0), e.Num(220, 0), e.Num(230, 1), z);
     }
 
+    // Keeps an object for the drawing when its numbers are finite and (for points and lines)
+    // within the coordinate limit; circles beyond it meet AddArc's own check. Else it is listed.
+    bool Keep(Pending::Kind kind, std::initializer_list<double> values, std::size_t count = 1) {
+        Pending o{kind, {0, 0, 0, 0, 0}};
+        if (kind == Pending::Arc) {
+            // A circle no drawing can hold meets AddArc's refusal once; it adds nothing.
+            const double* v = values.begin();
+            if (std::isfinite(v[0]) && std::isfinite(v[1]) && std::isfinite(v[4]) &&
+                (std::fabs(v[0]) > kCoordLimit || std::fabs(v[1]) > kCoordLimit ||
+                 std::fabs(v[4]) > kCoordLimit)) {
+                if (farCircle_) return false;
+                farCircle_ = true;
+                count = 0;
+            }
+        }
+        std::size_t i = 0;
+        for (double v : values) {
+            const bool far = kind != Pending::Arc && std::fabs(v) > kCoordLimit;
+            if (!std::isfinite(v) || far) {
+                if (entity_)
+                    Note(*entity_, std::isfinite(v) ? "utanför koordinatgränsen, hoppas över"
+                                                    : "ogiltiga tal, hoppas över");
+                return false;
+            }
+            o.v[i++] = v;
+        }
+        pending_.push_back(o);
+        objects += count;
+        return true;
+    }
+
     void Line(Pt a, Pt b, const Xform& t) {
         a = t(a);
         b = t(b);
-        AddLine(p_, a.x, a.y, b.x, b.y, false, true, false);
+        Keep(Pending::Line, {a.x, a.y, b.x, b.y});
     }
 
     // A point chain; true when at least one line was added.
@@ -279,31 +366,22 @@ class Importer {
         added = false;
         if (t.Similarity(scale)) {
             dxf::Arc m = dxf::MapArc(arc, t, scale);
-            double r = m.r;
-            const bool fits = std::fabs(r) <= kCoordLimit && std::fabs(m.centre.x) <= kCoordLimit &&
-                              std::fabs(m.centre.y) <= kCoordLimit;
-            // One message for the file, not one for each circle it cannot hold.
-            if (!fits && circleRefused_) return 0;
-            if (!AddArc(p_, m.centre.x, m.centre.y, m.a1, m.a2, r, false, true, false)) {
-                circleRefused_ = true;
-                return 0;
-            }
-            added = true;
+            added = Keep(Pending::Arc, {m.centre.x, m.centre.y, m.a1, m.a2, std::fabs(m.r)});
             return 0;
         }
         double a1 = arc.a1, a2 = arc.a2;
         if (a1 == 0 && a2 == 0) a2 = 2 * kPi;
         if (a2 <= a1) a2 += 2 * kPi;
         added = true;
-        return Chain(dxf::EllipsePoints(arc.centre, {arc.r, 0}, {0, arc.r}, a1, a2, kPi / 18), t);
+        return Chain(dxf::EllipsePoints(arc.centre, {arc.r, 0}, {0, arc.r}, a1, a2, Step(arc.r, t)),
+                     t);
     }
 
     void Simple(const Entity& e, const Xform& t) {
         const std::string& n = e.name;
         if (n == "POINT" || n == "VERTEX") {
             Pt q = t({e.Num(10, 0), e.Num(20, 0)});
-            AddRitPoint(p_, q.x, q.y, false, true, false);
-            ++importCount;
+            if (Keep(Pending::Point, {q.x, q.y})) ++importCount;
         } else if (n == "LINE") {
             if (!e.Has(10) || !e.Has(20) || !e.Has(11) || !e.Has(21)) return;
             Line({e.Num(10, 0), e.Num(20, 0)}, {e.Num(11, 0), e.Num(21, 0)}, t);
@@ -341,8 +419,15 @@ class Importer {
         if (whole && t.Identity() && nz > 0) {
             // The whole ellipse, as the drawing builds it.
             LineMeasure m = LineLen(c.x, c.y, c.x + major.x, c.y + major.y);
-            AddEllipse(p_, c.x, c.y, ratio * m.Length, m.Length, m.AngleDeg, false, true, false);
-            ++importCount;
+            const double reach = m.Length * std::max(1.0, std::fabs(ratio));
+            if (!std::isfinite(reach) || std::fabs(c.x) + reach > kCoordLimit ||
+                std::fabs(c.y) + reach > kCoordLimit) {
+                Note(e, std::isfinite(reach) ? "utanför koordinatgränsen, hoppas över"
+                                             : "ogiltiga tal, hoppas över");
+                return;
+            }
+            if (Keep(Pending::Ellipse, {c.x, c.y, ratio * m.Length, m.Length, m.AngleDeg}, 36))
+                ++importCount;
             return;
         }
         // The minor axis turns with the extrusion: n × major, scaled by the ratio.
@@ -359,7 +444,9 @@ class Importer {
         }
         while (t1 <= t0)
             t1 += 2 * kPi;
-        const std::size_t lines = Chain(dxf::EllipsePoints(c, major, minor, t0, t1, kPi / 18), t);
+        const double size = std::max(std::hypot(major.x, major.y), std::hypot(minor.x, minor.y));
+        const std::size_t lines =
+            Chain(dxf::EllipsePoints(c, major, minor, t0, t1, Step(size, t)), t);
         ++importCount;
         if (!whole || !t.Identity()) Approximated(e, lines);
     }
@@ -374,10 +461,16 @@ class Importer {
     std::size_t Segments(const std::vector<Vertex>& v, bool closed, const Xform& t) {
         std::size_t approx = 0;
         const std::size_t n = v.size();
-        const std::size_t segments = closed && n > 2 ? n : n - 1;
+        // A closed polyline closes from its last vertex to its first, also with two vertices (a
+        // round hole as two bulged halves); a straight closing line over a straight segment
+        // would only repeat it.
+        const std::size_t segments = closed && n >= 2 ? n : n - 1;
         for (std::size_t i = 0; n > 1 && i < segments; ++i) {
             const Vertex& a = v[i];
             const Vertex& b = v[(i + 1) % n];
+            if (n == 2 && i == 1 && (a.bulge == 0 || !std::isfinite(a.bulge)) &&
+                (v[0].bulge == 0 || !std::isfinite(v[0].bulge)))
+                continue;
             if (a.bulge == 0 || !std::isfinite(a.bulge) || (a.p.x == b.p.x && a.p.y == b.p.y)) {
                 // The closing line runs from the first vertex to the last, as it always has.
                 if (a.p.x != b.p.x || a.p.y != b.p.y)
@@ -444,7 +537,7 @@ class Importer {
         }
         const double scale = std::max(t.MaxScale(), 1e-12);
         std::vector<Pt> pts = dxf::SplinePoints(Whole(e.Num(71, 3), 0, 11), knots, control, weights,
-                                                kChordTolerance / scale);
+                                                tolerance_ / scale);
         if (pts.empty() && fit.size() >= 2) pts = fit;  // only fit points: the chain through them
         if (pts.size() < 2) {
             Note(e, "");
@@ -524,27 +617,44 @@ class Importer {
         return places_.count(name) > 0;
     }
 
+    // The angle step of a circle or ellipse of this size: its chords stay within the tolerance
+    // (at most 10 degrees, as the drawing's own ellipses).
+    double Step(double radius, const Xform& t) const {
+        const double r = std::fabs(radius) * std::max(t.MaxScale(), 1e-12);
+        if (!(r > tolerance_)) return kPi / 18;
+        // A little inside the tolerance: the chain's points are rounded like any others.
+        return std::min(kPi / 18, 2 * std::acos(1 - 0.9 * tolerance_ / r));
+    }
+
     Program& p_;
+    double tolerance_;
+    const Entity* entity_ = nullptr;  // the entity being imported, for the log
+    bool farCircle_ = false;
+    std::vector<Pending> pending_;
     std::set<std::string> places_;
     bool placesKnown_ = false;
-    bool circleRefused_ = false;
     long budget_ = 500'000;  // block entities and placements
     bool budgetNoted_ = false;
     std::set<std::string> noted_;
 };
 
-// HEADER: only $INSUNITS is of interest (for the log).
-std::string InsUnits(PairReader& r) {
-    std::string units;
-    while (!r.AtEnd()) {
-        const std::string line(Trim(r.NextLine(), " \t"));
-        if (line == "ENDSEC") break;
-        if (line == "$INSUNITS" && !r.AtEnd()) {
-            r.NextLine();  // the code line
-            if (!r.AtEnd()) units = std::string(Trim(r.NextLine(), " \t"));
+// The HEADER's $INSUNITS code, 0 when the file has none.
+int InsUnitsCode(const std::string& bytes) {
+    PairReader r(bytes);
+    try {
+        while (!r.AtEnd()) {
+            const std::string line(Trim(r.NextLine(), " \t"));
+            if (line == "ENTITIES" || line == "BLOCKS") return 0;
+            if (line == "$INSUNITS" && !r.AtEnd()) {
+                r.NextLine();  // the code line
+                if (r.AtEnd()) return 0;
+                const auto v = ParsePlainNumber(r.NextLine());
+                return v && *v == std::floor(*v) && std::fabs(*v) < 1000 ? static_cast<int>(*v) : 0;
+            }
         }
+    } catch (const VtError&) {
     }
-    return units;
+    return 0;
 }
 
 void SkipSection(PairReader& r) {
@@ -600,53 +710,81 @@ bool LoadDXF(Program& p, const std::string& name) {
                         MsgIcon::Critical);
         return false;
     }
-    NewDrawing(p);
-    Importer imp(p);
-    std::string units;
-    bool reachedEntities = false;
-    const bool read = Guarded(p, "LoadDXF()", [&] {
-        PairReader r(bytes);
-        while (!r.AtEnd()) {
-            // Sections: "0 SECTION" then "2 name". Anything else at this level is passed over.
-            if (Trim(r.NextLine(), " \t") != "0" || r.AtEnd()) continue;
-            const std::string what(Trim(r.NextLine(), " \t"));
-            if (what == "EOF") break;
-            if (what != "SECTION" || r.AtEnd()) continue;
-            if (Trim(r.NextLine(), " \t") != "2" || r.AtEnd()) continue;
-            const std::string section(Trim(r.NextLine(), " \t"));
-            if (section == "HEADER") {
-                units = InsUnits(r);
-            } else if (section == "BLOCKS") {
-                p.errorTrail.Push("GetBlock()");
-                ReadBlocks(p, r, imp.blocks);
-            } else if (section == "ENTITIES") {
-                reachedEntities = true;
-                if (r.AtEnd()) break;
-                if (r.Code() != 0) throw VtError(kErrTypeMismatch);
-                FileSource src(p, r, r.NextLine(), r.Line());
-                std::vector<std::string> inserting;
-                if (imp.Entities(src, Xform{}, 0, inserting)) break;
-                // Past ENDSEC: a file has one ENTITIES section; what follows holds no drawing.
-                break;
-            } else {
-                SkipSection(r);
+    // The file's units become millimetres unless the settings keep its numbers; the chord
+    // tolerance is 0.01 mm in whatever unit the drawing gets.
+    const int unitCode = InsUnitsCode(bytes);
+    const double mmPerUnit = MillimetresPerUnit(unitCode);
+    const bool convert = mmPerUnit > 0 && mmPerUnit != 1 && !p.settings.DxfKeepUnits;
+    const double mmPerDrawingUnit = convert || mmPerUnit == 0 ? 1 : mmPerUnit;
+    const Xform units = convert ? Xform::Scale(mmPerUnit, mmPerUnit) : Xform{};
+
+    // A file that needs more objects than a drawing holds is read again with coarser curves;
+    // if it still does not fit, nothing of it is imported.
+    std::unique_ptr<Importer> imp;
+    bool read = false, reachedEntities = false;
+    double toleranceMm = 0;
+    for (double mm : kChordTolerancesMm) {
+        toleranceMm = mm;
+        imp = std::make_unique<Importer>(p, mm / mmPerDrawingUnit);
+        reachedEntities = false;
+        read = Guarded(p, "LoadDXF()", [&] {
+            PairReader r(bytes);
+            while (!r.AtEnd()) {
+                // Sections: "0 SECTION" then "2 name". Anything else at this level is passed over.
+                if (Trim(r.NextLine(), " \t") != "0" || r.AtEnd()) continue;
+                const std::string what(Trim(r.NextLine(), " \t"));
+                if (what == "EOF") break;
+                if (what != "SECTION" || r.AtEnd()) continue;
+                if (Trim(r.NextLine(), " \t") != "2" || r.AtEnd()) continue;
+                const std::string section(Trim(r.NextLine(), " \t"));
+                if (section == "BLOCKS") {
+                    p.errorTrail.Push("GetBlock()");
+                    ReadBlocks(p, r, imp->blocks);
+                } else if (section == "ENTITIES") {
+                    reachedEntities = true;
+                    if (r.AtEnd()) break;
+                    if (r.Code() != 0) throw VtError(kErrTypeMismatch);
+                    FileSource src(p, r, r.NextLine(), r.Line());
+                    std::vector<std::string> inserting;
+                    imp->Entities(src, units, 0, inserting);
+                    // Past ENDSEC or EOF: a file has one ENTITIES section.
+                    break;
+                } else {
+                    SkipSection(r);
+                }
             }
-        }
-    });
+        });
+        if (!read || !reachedEntities || imp->objects <= static_cast<std::size_t>(kMaxCount)) break;
+    }
     // What was not imported or only approximated, where the user can find it; the log is this
     // file's, also when nothing could be imported.
-    std::string log = units.empty() ? std::string() : "$INSUNITS " + units + "\r\n";
-    WriteFileAtomic(p.paths.File(kDxfLogName), log + imp.log);
+    std::string log;
+    if (unitCode != 0)
+        log += "$INSUNITS " + std::to_string(unitCode) +
+               (convert ? " -> mm (x" + PlainNumber(mmPerUnit, 12) + ")" : "") + "\r\n";
+    if (toleranceMm != kChordTolerancesMm[0])
+        log += "Kurvor med toleransen " + PlainNumber(toleranceMm) + " mm\r\n";
+    if (imp->objects > static_cast<std::size_t>(kMaxCount))
+        log += "För många ritobjekt: " + std::to_string(imp->objects) + "\r\n";
+    WriteFileAtomic(p.paths.File(kDxfLogName), log + imp->log);
     if (!read) return false;  // reported; the caller keeps the drawing it had
     if (!reachedEntities) {
         CannotRead(p, name, p.language.GetText(2323));
         return false;
     }
+    if (imp->objects > static_cast<std::size_t>(kMaxCount)) {
+        CannotRead(p, name,
+                   p.language.GetText(2330) + " " + std::to_string(imp->objects) + " (" +
+                       std::to_string(kMaxCount) + ")");
+        return false;
+    }
+    NewDrawing(p);
+    Guarded(p, "LoadDXF()", [&] { imp->Commit(); });
     p.view.ViewChanged = true;
     UpdatePoints(p);
     p.ui.Refresh();
     p.ui.MessageBox("Importering av DXF fil klar.\r\n\r\nImporterade ritbojekt: " +
-                        std::to_string(imp.importCount),
+                        std::to_string(imp->importCount),
                     kProgramTitle, MsgButtons::Ok, MsgIcon::Information);
     return true;
 }

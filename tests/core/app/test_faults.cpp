@@ -230,7 +230,7 @@ TEST_F(FaultTest, TheObjectLimitByConstructionImportAndUndo) {
     EXPECT_EQ(p.drawing.ObjectCount, kMaxCount);
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_NE(ui.messages[0].text.find("Felnummer: 6"), std::string::npos);
-    // An import past the limit keeps what fits and reports once.
+    // An import past the limit imports nothing and says how many objects it would need.
     NewDrawing(p);
     ui.messages.clear();
     std::string dxf = "0\nSECTION\n2\nENTITIES\n";
@@ -238,10 +238,10 @@ TEST_F(FaultTest, TheObjectLimitByConstructionImportAndUndo) {
         dxf += "0\nPOINT\n10\n" + std::to_string(i) + "\n20\n0\n";
     dxf += "0\nENDSEC\n0\nEOF\n";
     WriteFile(dir.File("many.dxf"), dxf);
-    LoadDXF(p, dir.File("many.dxf"));
-    EXPECT_EQ(p.drawing.ObjectCount, kMaxCount);
+    EXPECT_FALSE(LoadDXF(p, dir.File("many.dxf")));
+    EXPECT_EQ(p.drawing.ObjectCount, 0);
     ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_NE(ui.messages[0].text.find("Felnummer: 6"), std::string::npos);
+    EXPECT_NE(ui.messages[0].text.find("32867 (32767)"), std::string::npos) << ui.messages[0].text;
 }
 
 TEST_F(FaultTest, NumbersAtTheEdges) {
