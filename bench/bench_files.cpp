@@ -1,5 +1,6 @@
 // Reading a DXF file and reading and writing the native file of the generated part drawing;
 // baselines: reading the same file line by line, and reading or writing its bytes at once.
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <sstream>
@@ -107,5 +108,35 @@ int main(int argc, char** argv) {
                 }
             });
     }
+    // One SPLINE of 200 000 control points (a digitised contour); baseline: reading its lines.
+    const std::string spline = session.File("spline.dxf");
+    {
+        const int n = 200000;
+        std::ofstream f(spline, std::ios::binary);
+        f << "0\nSECTION\n2\nENTITIES\n0\nSPLINE\n70\n8\n71\n3\n72\n" << n + 4 << "\n73\n"
+          << n << "\n";
+        for (int i = 0; i < n + 4; ++i)
+            f << "40\n" << std::clamp(i - 3, 0, n - 3) << "\n";
+        for (int i = 0; i < n; ++i)
+            f << "10\n" << i << "\n20\n" << (i % 2) * 3 << "\n30\n0\n";
+        f << "0\nENDSEC\n0\nEOF\n";
+    }
+    Pair(
+        "LoadDXF spline", 200000,
+        [&p, spline](benchmark::State& st) {
+            for (auto _ : st)
+                LoadDXF(p, spline);
+            st.counters["objects"] = p.drawing.ObjectCount;
+        },
+        [spline](benchmark::State& st) {
+            for (auto _ : st) {
+                std::ifstream f(spline);
+                std::string line;
+                std::size_t lines = 0;
+                while (std::getline(f, line))
+                    ++lines;
+                benchmark::DoNotOptimize(lines);
+            }
+        });
     return RunAndReport(argc, argv);
 }

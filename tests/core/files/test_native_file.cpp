@@ -248,6 +248,20 @@ TEST_F(NativeFileTest, SavingRespectsTheFile) {
     EXPECT_TRUE(fs::exists(live));
 }
 
+// A double quote inside a file name is part of it; quotes round the whole name are not.
+TEST_F(NativeFileTest, QuotesInFileNames) {
+    AddLine(p, 0, 0, 1, 1, false, false, false);
+    const std::string odd = dir.File("x\"y.vgm");
+    ASSERT_TRUE(SaveGEO(p, odd));
+    std::string name = odd;
+    ASSERT_TRUE(LoadGEO(p, name));
+    EXPECT_EQ(name, odd);
+    name = "\"" + odd + "\"";
+    ASSERT_TRUE(LoadGEO(p, name));
+    EXPECT_EQ(name, odd);
+    EXPECT_FALSE(fs::exists(dir.File("xy.vgm")));
+}
+
 // A number that cannot be read back is never written: the old file stays.
 TEST_F(NativeFileTest, NonFiniteNumbersAreNotSaved) {
     WriteFile(dir.File("keep.vgm"), "old");
