@@ -1,11 +1,15 @@
 // Circles through points and tangent to lines and circles. The case numbering and failure rules
-// are those of the angle formulas; centres are computed in vector form, which keeps the digits
-// the angle formulas lose near the axes and near tangency.
+// are those of the angle formulas, decided within tolerances relative to the configuration
+// (geometry/tolerance.h) and clamped there, so that a configuration that touches gives its touching
+// answer; centres are computed in vector form, which keeps the digits the angle formulas lose near
+// the axes and near tangency.
+#include <algorithm>
 #include <cmath>
 
 #include "geometry/constructions.h"
 #include "geometry/intersections.h"
 #include "geometry/primitives.h"
+#include "geometry/tolerance.h"
 
 namespace vt {
 
@@ -30,15 +34,29 @@ Construction Fail() {
 }
 
 // The point at distance `along` from origin O towards the unit direction u turned by the angle
-// whose cosine is `cosb` (counter-clockwise for side +1, clockwise for −1). Fails like ArcCos when
-// the cosine is out of range.
+// whose cosine is `cosb` (counter-clockwise for side +1, clockwise for −1); the caller has checked
+// that the angle exists (within the tolerance), so the cosine is clamped to it.
 bool Turned(double ox, double oy, double ux, double uy, double cosb, double side, double along,
             double& x, double& y) {
-    if (!std::isfinite(cosb) || 1 - cosb * cosb < 0) return false;
+    if (!std::isfinite(cosb)) return false;
+    cosb = std::clamp(cosb, -1.0, 1.0);
     double sinb = std::sqrt((1 - cosb) * (1 + cosb));
     x = ox + along * (cosb * ux - side * sinb * uy);
     y = oy + along * (cosb * uy + side * sinb * ux);
     return true;
+}
+
+// The cosine of the angle between the sides a and b of the triangle whose third side is c, or
+// NaN when there is no such triangle. A triangle that is flat within the tolerance is flat
+// exactly (the cosine ±1), so that circles that touch give the touching point and not one
+// displaced by the square root of the rounding noise.
+double TriangleCos(double a, double b, double c, double reach) {
+    a = std::fabs(a), b = std::fabs(b), c = std::fabs(c);
+    const double tol = LengthTolerance(std::max({a, b, c}), reach);
+    if (a > b + c + tol || b > a + c + tol || c > a + b + tol) return NAN;
+    if (c >= a + b - tol) return -1;                     // c opposite a straight angle
+    if (a >= b + c - tol || b >= a + c - tol) return 1;  // b along a, or a along b
+    return std::clamp((a * a + b * b - c * c) / (2 * a * b), -1.0, 1.0);
 }
 
 }  // namespace
@@ -50,10 +68,12 @@ double LineDirection(double x1, double y1, double x2, double y2) {
 
 Construction Arc2pt(double x1, double y1, double x2, double y2, double r, int16_t side) {
     double c = Hypot(x2 - x1, y2 - y1);
-    if (c > 2 * r) return Fail();
     // Distance from the chord's midpoint to the centre, r·cos(θ/2) = √(r² − (c/2)²).
     double h = c / 2;
-    double d = std::sqrt(std::max(0.0, (r - h) * (r + h)));
+    const double tol = LengthTolerance(r, Reach({x1, y1, x2, y2}));
+    if (c > 2 * r + tol) return Fail();
+    // A chord of 2r within the tolerance is the diameter.
+    double d = c >= 2 * r - tol ? 0 : std::sqrt(std::max(0.0, (r - h) * (r + h)));
     double a = LineDirection(x1, y1, x2, y2);
     double mx = (x1 + x2) / 2, my = (y1 + y2) / 2;
     double s = side == 1 ? 1 : -1;  // 1: left normal side of the chord
@@ -61,13 +81,15 @@ Construction Arc2pt(double x1, double y1, double x2, double y2, double r, int16_
 }
 
 Construction Arc3pt(double x1, double y1, double x2, double y2, double x3, double y3) {
-    if ((IsEqual(x1, x2) && IsEqual(x2, x3) && IsEqual(x1, x3)) ||
-        (IsEqual(y1, y2) && IsEqual(y2, y3) && IsEqual(y1, y3)))
-        return Fail();
-    // The crossing of the perpendicular bisectors, relative to the first point.
+    // The crossing of the perpendicular bisectors, relative to the first point. Points that
+    // coincide, or lie on one line (three equal x or y values among them), have none.
     double bx = x2 - x1, by = y2 - y1, cx = x3 - x1, cy = y3 - y1;
+    const double lb = Hypot(bx, by), lc = Hypot(cx, cy);
     double d = 2 * (bx * cy - by * cx);
-    if (d == 0 || !std::isfinite(d)) return Fail();  // the bisectors are parallel
+    const double reach = Reach({x1, y1, x2, y2, x3, y3});
+    if (!(lb > 0 && lc > 0) || !std::isfinite(d) ||
+        std::fabs(d) <= 2 * AngleTolerance(lb, lc, reach) * lb * lc)
+        return Fail();
     double b2 = bx * bx + by * by, c2 = cx * cx + cy * cy;
     double ux = (cy * b2 - by * c2) / d, uy = (bx * c2 - cx * b2) / d;
     return Circle(x1 + ux, y1 + uy, Hypot(ux, uy));
@@ -79,8 +101,11 @@ Construction TanArc2Arcpt(double cx, double cy, double rc, double px, double py,
     double s2 = (kase == 1 || kase == 2) ? 1 : -1;
     double rp = rc + s1 * r;  // distance of the new centre from the given one
     double d = Hypot(px - cx, py - cy);
-    if (d == 0) return Fail();
-    double cosb = (d * d + r * r - rp * rp) / (2 * r * d);
+    const double reach = Reach({cx, cy, px, py});
+    if (d <= LengthTolerance(std::max(std::fabs(rc), std::fabs(r)), reach)) return Fail();
+    // The new centre at r from P and at |rp| from C: a triangle with the side d.
+    double cosb = TriangleCos(d, r, rp, reach);
+    if (r < 0) cosb = -cosb;
     double x, y;
     if (!Turned(px, py, (cx - px) / d, (cy - py) / d, cosb, s2, r, x, y)) return Fail();
     return Circle(x, y, r);
@@ -92,13 +117,18 @@ Construction TanArc2LinPt(double px, double py, double r, double x1, double y1, 
     double b = a + kHalfPi;
     double nx = std::cos(b), ny = std::sin(b);
     double e = nx * (px - x1) + ny * (py - y1);  // signed distance of P from the line
-    if (std::fabs(e) > 2 * r) return Fail();
+    const double tol = LengthTolerance(r, Reach({px, py, x1, y1, x2, y2}));
+    if (std::fabs(e) > 2 * r + tol) return Fail();
     double psi;
-    if (std::fabs(e) < 0.00001) {
+    if (std::fabs(e) <= tol) {
         psi = side == 1 ? kPi / 2 : 3 * kPi / 2;
     } else {
         double h = r - std::fabs(e);
-        double s = std::sqrt(std::max(0.0, std::fabs(e) * (2 * r - std::fabs(e))));  // √(r² − h²)
+        // √(r² − h²); a point 2r from the line within the tolerance has the centre straight
+        // between.
+        double s = std::fabs(e) >= 2 * r - tol
+                       ? 0
+                       : std::sqrt(std::max(0.0, std::fabs(e) * (2 * r - std::fabs(e))));
         psi = (e < 0 ? -1 : 1) * std::atan2(h, s);
     }
     Construction c;
@@ -164,9 +194,13 @@ Construction TanArc2Arc(double x1, double y1, double r1, double x2, double y2, d
     double sC = kase % 2 == 1 ? 1 : -1;
     double rp1 = r1 + sB * r, rp2 = r2 + sA * r;
     double d = Hypot(x2 - x1, y2 - y1);
-    if (d == 0) return Fail();  // concentric circles: no direction to measure from
-    if (rp1 == 0) return Fail();
-    double cosb = (rp1 * rp1 + d * d - rp2 * rp2) / (2 * rp1 * d);
+    const double reach = Reach({x1, y1, x2, y2});
+    const double tol =
+        LengthTolerance(std::max({std::fabs(r1), std::fabs(r2), std::fabs(r)}), reach);
+    // Concentric circles give no direction to measure from; a new centre on the first one's none.
+    if (d <= tol || std::fabs(rp1) <= tol) return Fail();
+    double cosb = TriangleCos(d, rp1, rp2, reach);
+    if (rp1 < 0) cosb = -cosb;  // the centre is reached going backwards
     double x, y;
     if (!Turned(x1, y1, (x2 - x1) / d, (y2 - y1) / d, cosb, sC, rp1, x, y)) return Fail();
     return Circle(x, y, r);

@@ -1,11 +1,14 @@
-// Line/line, line/circle and circle/circle intersections. The case rules and tolerances are those
-// of the slope formulas; the points themselves are computed in vector form, which keeps full
-// precision for steep lines and nearly vertical centre lines.
+// Line/line, line/circle and circle/circle intersections. The case rules are those of the slope
+// formulas, decided within tolerances relative to the configuration (geometry/tolerance.h); the
+// points themselves are computed in vector form, which keeps full precision for steep lines and
+// nearly vertical centre lines.
 #include "geometry/intersections.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "geometry/primitives.h"
+#include "geometry/tolerance.h"
 
 namespace vt {
 
@@ -26,8 +29,13 @@ IntersectionList Fail() {
 PointResult Lin2LinIntersec(double x1, double y1, double x2, double y2, double x3, double y3,
                             double x4, double y4) {
     PointResult r;
-    double d = (x2 - x1) * (y4 - y3) - (y2 - y1) * (x4 - x3);
-    if (IsEqual(d, 0) || !std::isfinite(d)) {
+    const double ux = x2 - x1, uy = y2 - y1, vx = x4 - x3, vy = y4 - y3;
+    const double lu = std::hypot(ux, uy), lv = std::hypot(vx, vy);
+    const double d = ux * vy - uy * vx;
+    // Parallel: the sine of the angle between the lines within the tolerance.
+    const double reach = Reach({x1, y1, x2, y2, x3, y3, x4, y4});
+    if (!(lu > 0 && lv > 0) || !std::isfinite(d) ||
+        std::fabs(d) <= AngleTolerance(lu, lv, reach) * lu * lv) {
         r.CalcError = true;
         return r;
     }
@@ -41,7 +49,8 @@ PointResult Lin2LinIntersec(double x1, double y1, double x2, double y2, double x
 IntersectionList Lin2ArcIntersec(double cx, double cy, double r, double x1, double y1, double x2,
                                  double y2) {
     if ((x1 == x2 && y1 == y2) || r == 0) return Fail();
-    const bool vertical = std::fabs(x1 - x2) < 0.000001;
+    // Vertical: within a millionth of a radian of it, whatever the line's length.
+    const bool vertical = std::fabs(x1 - x2) < 0.000001 * std::hypot(x2 - x1, y2 - y1);
     // In the slope form the discriminant is D = 4(1 + m²)(r² − h²), h the distance of the centre
     // from the line and m the slope (x over y for a vertical line); its tolerance decides tangency.
     double ux = x2 - x1, uy = y2 - y1;
@@ -52,16 +61,17 @@ IntersectionList Lin2ArcIntersec(double cx, double cy, double r, double x1, doub
     double fx = x1 + t0 * ux, fy = y1 + t0 * uy;  // foot of the perpendicular from the centre
     double h = std::hypot(cx - fx, cy - fy);
     double ar = std::fabs(r);
-    double D = 4 * (1 + m * m) * ((ar - h) * (ar + h));
     IntersectionList l;
-    if (!Finite(fx, fy) || !std::isfinite(D)) return Fail();
-    if (IsEqual(D, 0)) {
+    if (!Finite(fx, fy) || !std::isfinite(h) || !std::isfinite(ar)) return Fail();
+    // Tangent: the line's distance from the centre within the tolerance of the radius.
+    const double tol = LengthTolerance(ar, Reach({cx, cy, x1, y1, x2, y2}));
+    if (std::fabs(ar - h) <= tol) {
         l.Pt[1].X = fx;
         l.Pt[1].Y = fy;
         l.Count = 1;
         return l;
     }
-    if (D < 0) return Fail();
+    if (h > ar) return Fail();
     double half = std::sqrt((ar - h) * (ar + h)) / std::sqrt(len2);
     SnapPoint a{fx + half * ux, fy + half * uy}, b{fx - half * ux, fy - half * uy};
     bool aFirst = vertical ? a.Y >= b.Y : a.X >= b.X;
@@ -74,14 +84,17 @@ IntersectionList Lin2ArcIntersec(double cx, double cy, double r, double x1, doub
 
 IntersectionList Arc2ArcIntersect(double x1, double y1, double r1, double x2, double y2,
                                   double r2) {
-    if ((x1 == x2 && y1 == y2) || r1 == 0 || r2 == 0) return Fail();
+    if (r1 == 0 || r2 == 0) return Fail();
     double xA = x1, yA = y1, rA = r1, xB = x2, yB = y2, rB = r2;
     if (x1 > x2) {
         xA = x2, yA = y2, rA = r2;
         xB = x1, yB = y1, rB = r1;
     }
     double d = std::sqrt((x1 - x2) * (x1 - x2) + (y1 - y2) * (y1 - y2));
-    if (2 * rA * d == 0 || !std::isfinite(d)) return Fail();
+    const double ar1 = std::fabs(r1), ar2 = std::fabs(r2);
+    const double tol = LengthTolerance(std::max(ar1, ar2), Reach({x1, y1, x2, y2}));
+    // Centres that coincide (within the tolerance) give no direction and no point.
+    if (d <= tol || 2 * rA * d == 0 || !std::isfinite(d)) return Fail();
     double ux = (xB - xA) / d, uy = (yB - yA) / d;  // direction A→B
     double c = (rA * rA + d * d - rB * rB) / (2 * rA * d);
     IntersectionList l;
@@ -92,16 +105,16 @@ IntersectionList Arc2ArcIntersect(double x1, double y1, double r1, double x2, do
         l.Pt[1].Y = yB + s * rB * uy;
         l.Count = 1;
     };
-    if (IsEqual(d, r1 + r2)) {
+    if (std::fabs(d - (r1 + r2)) <= tol) {
         onB(!(c > 0));
     } else if (d > r1 + r2) {
         return Fail();
-    } else if (IsEqual(d, std::fabs(r1 - r2))) {
+    } else if (std::fabs(d - std::fabs(r1 - r2)) <= tol) {
         onB(!(c < 0));
     } else if (std::fabs(r1 - r2) > d) {
         return Fail();
     } else {
-        if (1 - c * c < 0) return Fail();
+        c = std::clamp(c, -1.0, 1.0);
         double s = std::sqrt((1 - c) * (1 + c));
         // θ ± α with cos α = c, sin α = s: rotate the direction A→B both ways.
         l.Pt[1].X = xA + rA * (c * ux - s * uy);

@@ -1,8 +1,10 @@
-// Parallels, tangents from a point, tangents at a direction and common tangents of two circles.
+// Parallels, tangents from a point, tangents at a direction and common tangents of two circles;
+// touching and coinciding are decided within the tolerances of geometry/tolerance.h.
 #include <cmath>
 
 #include "geometry/constructions.h"
 #include "geometry/primitives.h"
+#include "geometry/tolerance.h"
 
 namespace vt {
 
@@ -41,7 +43,9 @@ RitObjekt ParallellLine(double x1, double y1, double x2, double y2, double d) {
 
 Construction TanLin2ArcPt(double cx, double cy, double r, double px, double py, int16_t side) {
     double d = Hypot(cx - px, cy - py);
-    if (IsEqual(d, 0) || d == r || d < r) return Fail();
+    // On the circle (within the tolerance) or inside it there is no tangent from the point.
+    if (d <= std::fabs(r) + LengthTolerance(std::max(std::fabs(r), d), Reach({cx, cy, px, py})))
+        return Fail();
     if (side != 1 && side != 2) return Line(0, 0, 0, 0);
     double t = std::sqrt((d - r) * (d + r));  // length of the tangent
     double ux = (cx - px) / d, uy = (cy - py) / d;
@@ -70,7 +74,10 @@ Construction TanLin2Arc(double x1, double y1, double r1, double x2, double y2, d
         SwapValues(r1, r2);
     }
     double d = Hypot(x2 - x1, y2 - y1);
-    if (d <= std::fabs(r1 - r2)) return Fail();
+    const double tol =
+        LengthTolerance(std::max({std::fabs(r1), std::fabs(r2), d}), Reach({x1, y1, x2, y2}));
+    // One circle inside the other, or touching it from inside (within the tolerance): none.
+    if (d <= std::fabs(r1 - r2) + tol) return Fail();
     double phi = std::atan2(y2 - y1, x2 - x1);  // in (−π/2, π/2] after the ordering
     if (kase == 1 || kase == 2) {
         double dr = r2 - r1;
@@ -83,7 +90,7 @@ Construction TanLin2Arc(double x1, double y1, double r1, double x2, double y2, d
     }
     if (kase == 3 || kase == 4) {
         double sum = r1 + r2;
-        if (!(d > sum)) return Fail();
+        if (!(d > sum + tol)) return Fail();
         double alpha = std::atan(std::sqrt((d - sum) * (d + sum)) / sum);
         double g = kase == 3 ? phi + alpha : phi - alpha;
         return Line(x1 + r1 * std::cos(g), y1 + r1 * std::sin(g), x2 - r2 * std::cos(g),

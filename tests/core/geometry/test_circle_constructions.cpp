@@ -62,8 +62,15 @@ TEST(Arc3ptTest, DocumentedCasesAndDegenerates) {
     EXPECT_NEAR(c.Obj.CX, 5, 1e-12);
     EXPECT_NEAR(c.Obj.CY, 5, 1e-12);
     EXPECT_NEAR(c.Obj.R, std::sqrt(50.0), 1e-12);
-    EXPECT_TRUE(Arc3pt(3, 0, 3, 5, 3, 9).CalcError);         // one vertical line
-    EXPECT_TRUE(Arc3pt(0, 2, 5, 2, 9, 2.000001).CalcError);  // one horizontal line within tolerance
+    EXPECT_TRUE(Arc3pt(3, 0, 3, 5, 3, 9).CalcError);  // one vertical line
+    EXPECT_TRUE(Arc3pt(0, 2, 5, 2, 9, 2).CalcError);  // one horizontal line
+    EXPECT_TRUE(Arc3pt(1, 1, 1, 1, 4, 5).CalcError);  // two points that coincide
+    // Points that only look collinear are a circle, however large: the tolerance is relative.
+    Construction big = Arc3pt(0, 2, 5, 2, 9, 2.000001);
+    EXPECT_FALSE(big.CalcError);
+    EXPECT_NEAR(big.Obj.R, 1.8e7, 1e3);  // abc / 4·area
+    // Collinear points whose decimals do not add up exactly in binary still fail.
+    EXPECT_TRUE(Arc3pt(0.1, 0.7, 0.3, 2.1, 0.7, 4.9).CalcError);
     // Three points on one slanted line fail instead of giving an infinite circle.
     Construction s = Arc3pt(0, 0, 1, 1, 2, 2);
     EXPECT_TRUE(s.CalcError);

@@ -25,9 +25,14 @@ TEST(Lin2Lin, CrossingParallelAndCoincident) {
     r = Lin2LinIntersec(0, 0, 1, 0, 5, 3, 5, 4);
     EXPECT_DOUBLE_EQ(r.Pt.X, 5);
     EXPECT_DOUBLE_EQ(r.Pt.Y, 0);
+    // Parallel is a matter of direction, not of length: short lines at right angles still meet.
+    r = Lin2LinIntersec(0, 0, 0.001, 0, 0.0005, 0.0005, 0.0005, 0.001);
+    EXPECT_FALSE(r.CalcError);
+    EXPECT_DOUBLE_EQ(r.Pt.X, 0.0005);
+    EXPECT_DOUBLE_EQ(r.Pt.Y, 0);
     for (auto [a, b] : {std::pair{Seg{0, 0, 10, 0}, Seg{0, 1, 10, 1}},
                         {Seg{0, 0, 10, 0}, Seg{2, 0, 7, 0}},
-                        {Seg{0, 0, 0.001, 0}, Seg{0, 0, 0, 0.001}}}) {
+                        {Seg{0, 0, 0.001, 0}, Seg{0, 1e-9, 0.001, 1e-9}}}) {
         PointResult p = Lin2LinIntersec(a.x1, a.y1, a.x2, a.y2, b.x1, b.y1, b.x2, b.y2);
         EXPECT_TRUE(p.CalcError);
         EXPECT_EQ(p.Pt.X, 0);
