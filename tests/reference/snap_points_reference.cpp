@@ -2,9 +2,11 @@
 #include "reference/snap_points_reference.h"
 
 #include "app/program.h"
+#include "geometry/arc_span.h"
 #include "geometry/intersections.h"
 #include "geometry/primitives.h"
 #include "model/drawing_ops.h"
+#include "model/snap_points.h"
 
 namespace vt {
 
@@ -21,27 +23,9 @@ bool BuildPoints(Program& p) {
     const Drawing& d = p.drawing;
     const ProgramSettings& s = p.settings;
     const int n = d.ObjectCount;
-    for (int i = 1; i <= n; ++i) {
-        const RitObjekt& o = d.Obj(i);
-        if (o.Typ == kCircle) {
-            if (s.CP && !Add(p, o.CX, o.CY, s.CenterColor, i, i)) return false;
-            if (s.QP) {
-                if (!Add(p, o.CX + o.R, o.CY, s.QuadrantColor, i, i)) return false;
-                if (!Add(p, o.CX - o.R, o.CY, s.QuadrantColor, i, i)) return false;
-                if (!Add(p, o.CX, o.CY + o.R, s.QuadrantColor, i, i)) return false;
-                if (!Add(p, o.CX, o.CY - o.R, s.QuadrantColor, i, i)) return false;
-            }
-        } else if (o.Typ == kLine) {
-            if (s.EP) {
-                if (!Add(p, o.X1, o.Y1, s.EndpointColor, i, i)) return false;
-                if (!Add(p, o.X2, o.Y2, s.EndpointColor, i, i)) return false;
-            }
-            if (s.MP) {
-                LineMeasure m = LineLen(o.X1, o.Y1, o.X2, o.Y2);
-                if (!Add(p, m.MidX, m.MidY, s.MidpointColor, i, i)) return false;
-            }
-        }
-    }
+    // Each object's own points come first, as the indexed search makes them.
+    for (int i = 1; i <= n; ++i)
+        if (!AddOwnPoints(p, i)) return false;
     const bool more = s.IntersecMore == 1;
     if (s.LL) {
         for (int i = 1; i <= n; ++i) {
@@ -66,10 +50,12 @@ bool BuildPoints(Program& p) {
                 const RitObjekt& b = d.Obj(j);
                 if (j == i || b.Typ != kCircle) continue;
                 IntersectionList l = Arc2ArcIntersect(a.CX, a.CY, a.R, b.CX, b.CY, b.R);
-                for (int k = 1; k <= l.Count; ++k)
-                    if (!Add(p, l.Pt[static_cast<std::size_t>(k)].X,
-                             l.Pt[static_cast<std::size_t>(k)].Y, s.IntersecColor, i, j))
+                for (int k = 1; k <= l.Count; ++k) {
+                    const SnapPoint& pt = l.Pt[static_cast<std::size_t>(k)];
+                    if (OnArcSpan(a, pt.X, pt.Y) && OnArcSpan(b, pt.X, pt.Y) &&
+                        !Add(p, pt.X, pt.Y, s.IntersecColor, i, j))
                         return false;
+                }
             }
         }
     }
@@ -86,7 +72,9 @@ bool BuildPoints(Program& p) {
                     bool inC = PointInBox(pt.X, pt.Y, c.CX - c.R, c.CY - c.R, c.CX + c.R,
                                           c.CY + c.R, kWiden);
                     bool inL = more || PointInBox(pt.X, pt.Y, l.X1, l.Y1, l.X2, l.Y2, kWiden);
-                    if (inC && inL && !Add(p, pt.X, pt.Y, s.IntersecColor, i, j)) return false;
+                    if (inC && inL && OnArcSpan(c, pt.X, pt.Y) &&
+                        !Add(p, pt.X, pt.Y, s.IntersecColor, i, j))
+                        return false;
                 }
             }
         }

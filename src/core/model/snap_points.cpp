@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "app/program.h"
+#include "geometry/arc_span.h"
 #include "geometry/intersections.h"
 #include "geometry/primitives.h"
 #include "model/drawing_ops.h"
@@ -29,37 +30,60 @@ const std::vector<SnapSwitch>& SnapSwitches() {
 namespace {
 
 constexpr double kWiden = 0.2;
+// Right, left, top, bottom.
+constexpr double kQuadrants[4][2] = {{1, 0}, {-1, 0}, {0, 1}, {0, -1}};
 
 // Adds a point; false once the table is full, so the remaining points can be skipped.
 bool Add(Program& p, double x, double y, int32_t colour, int i, int j) {
     return AddPoint(p, x, y, colour, static_cast<int16_t>(i), static_cast<int16_t>(j));
 }
 
+}  // namespace
+
+bool AddOwnPoints(Program& p, int i) {
+    const ProgramSettings& s = p.settings;
+    const RitObjekt& o = p.drawing.Obj(i);
+    if (o.Typ == kCircle) {
+        // A part arc offers only what lies on its span, and its own end points and the
+        // middle of its span like a line.
+        const bool part = IsPartArc(o);
+        if (s.CP && !Add(p, o.CX, o.CY, s.CenterColor, i, i)) return false;
+        if (s.QP)
+            for (const auto& q : kQuadrants) {
+                const double x = o.CX + q[0] * o.R, y = o.CY + q[1] * o.R;
+                if ((!part || OnArcSpan(o, x, y)) && !Add(p, x, y, s.QuadrantColor, i, i))
+                    return false;
+            }
+        if (part) {
+            if (s.EP)
+                for (double a : {o.StartAngle, o.EndAngle}) {
+                    SnapPoint e = PointAtAngle(o, a);
+                    if (!Add(p, e.X, e.Y, s.EndpointColor, i, i)) return false;
+                }
+            SnapPoint m = PointAtAngle(o, o.StartAngle + ArcSweep(o.StartAngle, o.EndAngle) / 2);
+            if (s.MP && !Add(p, m.X, m.Y, s.MidpointColor, i, i)) return false;
+        }
+    } else if (o.Typ == kLine) {
+        if (s.EP) {
+            if (!Add(p, o.X1, o.Y1, s.EndpointColor, i, i)) return false;
+            if (!Add(p, o.X2, o.Y2, s.EndpointColor, i, i)) return false;
+        }
+        if (s.MP) {
+            LineMeasure m = LineLen(o.X1, o.Y1, o.X2, o.Y2);
+            if (!Add(p, m.MidX, m.MidY, s.MidpointColor, i, i)) return false;
+        }
+    }
+    return true;
+}
+
+namespace {
+
 bool BuildPoints(Program& p) {
     const Drawing& d = p.drawing;
     const ProgramSettings& s = p.settings;
     const int n = d.ObjectCount;
-    for (int i = 1; i <= n; ++i) {
-        const RitObjekt& o = d.Obj(i);
-        if (o.Typ == kCircle) {
-            if (s.CP && !Add(p, o.CX, o.CY, s.CenterColor, i, i)) return false;
-            if (s.QP) {
-                if (!Add(p, o.CX + o.R, o.CY, s.QuadrantColor, i, i)) return false;
-                if (!Add(p, o.CX - o.R, o.CY, s.QuadrantColor, i, i)) return false;
-                if (!Add(p, o.CX, o.CY + o.R, s.QuadrantColor, i, i)) return false;
-                if (!Add(p, o.CX, o.CY - o.R, s.QuadrantColor, i, i)) return false;
-            }
-        } else if (o.Typ == kLine) {
-            if (s.EP) {
-                if (!Add(p, o.X1, o.Y1, s.EndpointColor, i, i)) return false;
-                if (!Add(p, o.X2, o.Y2, s.EndpointColor, i, i)) return false;
-            }
-            if (s.MP) {
-                LineMeasure m = LineLen(o.X1, o.Y1, o.X2, o.Y2);
-                if (!Add(p, m.MidX, m.MidY, s.MidpointColor, i, i)) return false;
-            }
-        }
-    }
+    for (int i = 1; i <= n; ++i)
+        if (!AddOwnPoints(p, i)) return false;
     if (!s.LL && !s.CC && !s.LC) return true;
 
     // Candidate pairs come from a grid of the objects' widened boxes; the points from the same
@@ -112,10 +136,12 @@ bool BuildPoints(Program& p) {
                 if (j == i) continue;
                 const RitObjekt& b = d.Obj(j);
                 IntersectionList l = Arc2ArcIntersect(a.CX, a.CY, a.R, b.CX, b.CY, b.R);
-                for (int k = 1; k <= l.Count; ++k)
-                    if (!Add(p, l.Pt[static_cast<std::size_t>(k)].X,
-                             l.Pt[static_cast<std::size_t>(k)].Y, s.IntersecColor, i, j))
+                for (int k = 1; k <= l.Count; ++k) {
+                    const SnapPoint& pt = l.Pt[static_cast<std::size_t>(k)];
+                    if (OnArcSpan(a, pt.X, pt.Y) && OnArcSpan(b, pt.X, pt.Y) &&
+                        !Add(p, pt.X, pt.Y, s.IntersecColor, i, j))
                         return false;
+                }
             }
         }
     }
@@ -144,7 +170,9 @@ bool BuildPoints(Program& p) {
                     bool inC = PointInBox(pt.X, pt.Y, c.CX - c.R, c.CY - c.R, c.CX + c.R,
                                           c.CY + c.R, kWiden);
                     bool inL = more || PointInBox(pt.X, pt.Y, l.X1, l.Y1, l.X2, l.Y2, kWiden);
-                    if (inC && inL && !Add(p, pt.X, pt.Y, s.IntersecColor, i, j)) return false;
+                    if (inC && inL && OnArcSpan(c, pt.X, pt.Y) &&
+                        !Add(p, pt.X, pt.Y, s.IntersecColor, i, j))
+                        return false;
                 }
             }
         }

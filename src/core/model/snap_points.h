@@ -13,6 +13,10 @@ class Program;
 // Rebuilds the snap-point table from scratch.
 void UpdatePoints(Program& p);
 
+// Adds the points object i offers by itself (end points, midpoint, centre, quadrant points);
+// false once the table is full.
+bool AddOwnPoints(Program& p, int i);
+
 // A snap-point switch: its menu item, its setting and its status-bar panel (0: none).
 struct SnapSwitch {
     const char* menu;

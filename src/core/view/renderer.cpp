@@ -9,6 +9,7 @@
 
 #include "app/error_report.h"
 #include "app/program.h"
+#include "geometry/arc_span.h"
 #include "geometry/primitives.h"
 #include "view/view.h"
 
@@ -187,11 +188,11 @@ void DrawArc(Program& p, Canvas& c, double cx, double cy, double r, double start
     double step = std::max(PolygonStep(rp), mode == 1 ? 0.005 : 0.05);
     if (startAngle != endAngle) {
         // A part arc (from a DXF file) shows only its span, counter-clockwise from its start.
-        double end = endAngle;
-        while (end <= startAngle)
-            end += 2 * kPi;
+        // Counted in steps: an angle of any size from a file still ends the loop.
+        const double sweep = ArcSweep(startAngle, endAngle), end = startAngle + sweep;
         double px = cx + r * std::cos(startAngle), py = cy + r * std::sin(startAngle);
-        for (double a = startAngle + step; a < end; a += step) {
+        for (int k = 1; k * step < sweep; ++k) {
+            double a = startAngle + k * step;
             double x = cx + r * std::cos(a), y = cy + r * std::sin(a);
             DrawLine(p, c, px, py, x, y, colour, true, false);
             px = x;

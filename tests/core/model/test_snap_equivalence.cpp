@@ -83,6 +83,10 @@ class Generator {
             o.R = style == 0 ? Int(0, 12) * 0.5 : Real(0, 15);
             if (Chance(0.05)) o.R = -o.R;
             if (style == 2 && Chance(0.03)) o.R = 5e7;
+            if (Chance(0.3)) {  // a part arc, at times from and to a quadrant
+                o.StartAngle = Chance(0.3) ? Int(-4, 4) * 1.5707963267948966 : Real(-7, 7);
+                o.EndAngle = Chance(0.3) ? Int(-4, 4) * 1.5707963267948966 : Real(-7, 7);
+            }
         } else if (roll < 0.95) {
             o.Typ = 3;  // a drawing point: no part in intersections
             o.X1 = Coord(style);

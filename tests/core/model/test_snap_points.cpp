@@ -6,6 +6,7 @@
 #include <tuple>
 
 #include "app/program.h"
+#include "geometry/primitives.h"
 #include "model/drawing_ops.h"
 #include "model/snap_points.h"
 #include "test_util.h"
@@ -100,6 +101,44 @@ TEST_F(SnapTest, CircleCircleWithoutBoxTestTwice) {
     Circle(0, 0, 5);
     Circle(8, 0, 5);
     EXPECT_EQ(Points(), (std::vector<P>{{4, 3, 1, 2}, {4, -3, 1, 2}, {4, 3, 2, 1}, {4, -3, 2, 1}}));
+}
+
+TEST_F(SnapTest, PartArcsOfferOnlyWhatLiesOnTheirSpan) {
+    ProgramSettings& s = p.settings;
+    s.CP = s.QP = s.EP = s.MP = true;
+    const double h = std::round(5 / std::sqrt(2.0) * 1e9) / 1e9;
+    double r = 5;
+    AddArc(p, 0, 0, 0, kHalfPi, r, false, true, false);  // the first quadrant
+    EXPECT_EQ(Points(), (std::vector<P>{{0, 0, 1, 1},    // centre
+                                        {5, 0, 1, 1},    // right and top quadrant points
+                                        {0, 5, 1, 1},
+                                        {5, 0, 1, 1},  // end points
+                                        {0, 5, 1, 1},
+                                        {h, h, 1, 1}}));  // middle of the span
+    EXPECT_EQ(p.drawing.Pt(4).Color, s.EndpointColor);
+    EXPECT_EQ(p.drawing.Pt(6).Color, s.MidpointColor);
+
+    // Intersections only where both spans are: the full circle and the line cross the arc's
+    // circle at (3, ±4), of which only (3, 4) is on the arc.
+    s.CP = s.QP = s.EP = s.MP = false;
+    s.CC = s.LC = true;
+    Circle(6, 0, 5);
+    Line(3, -10, 3, 10);
+    EXPECT_EQ(
+        Points(),
+        (std::vector<P>{{3, 4, 1, 2}, {3, 4, 2, 1}, {3, 4, 1, 3}, {3, 4, 2, 3}, {3, -4, 2, 3}}));
+    // A circle that crosses only the arc's missing part gives nothing with it.
+    NewDrawing(p);
+    AddArc(p, 0, 0, 0, kHalfPi, r, false, true, false);
+    Circle(-6, 0, 5);
+    EXPECT_TRUE(Points().empty());
+
+    // A span over the zero angle (270° to 90°) has the right half's quadrant points.
+    NewDrawing(p);
+    s.CC = s.LC = false;
+    s.QP = true;
+    AddArc(p, 0, 0, 3 * kHalfPi, kHalfPi, r, false, true, false);
+    EXPECT_EQ(Points(), (std::vector<P>{{5, 0, 1, 1}, {0, 5, 1, 1}, {0, -5, 1, 1}}));
 }
 
 TEST_F(SnapTest, DrawingPointsNeverBecomeSnapPoints) {
