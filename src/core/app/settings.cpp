@@ -182,6 +182,7 @@ void LoadSettings(Program& p) {
     s.IntersecMore = 0;
     p.settings = s;
     p.settingsAsLoaded = s;
+    p.drawing.MaxPoints = s.MaxPoints;  // the snap table's capacity for this run
 
     History h;
     h.D = ReadDouble(doc, "D", 20);

@@ -3,6 +3,7 @@
 
 #include "app/error_report.h"
 #include "app/program.h"
+#include "model/snap_points.h"
 #include "nc/machines.h"
 
 namespace vt {
@@ -20,6 +21,10 @@ void mnuSettings_Click(Program& p) {
         else
             ReadPPInfo(p);
         p.uiState.surfaceBackColor = p.settings.BackColor;
+        // The snap points carry their colours and the table its capacity: rebuilt with the new
+        // settings.
+        p.drawing.MaxPoints = p.settings.MaxPoints;
+        UpdatePoints(p);
         p.view.ViewChanged = true;
         p.ui.StateChanged();
         p.ui.Refresh();

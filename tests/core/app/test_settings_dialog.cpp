@@ -9,6 +9,7 @@
 #include "app/startup.h"
 #include "app/text_file.h"
 #include "commands/menu_commands.h"
+#include "model/drawing_ops.h"
 #include "test_util.h"
 
 namespace vt {
@@ -70,6 +71,22 @@ TEST_F(SettingsDialogTest, OkAppliesColoursMultipliersAndTheMachineFolder) {
     RunMenu(p, "mnuSettings");
     EXPECT_EQ(p.uiState.ncMachines, std::vector<std::string>{"LinuxCNC fräs"});
     EXPECT_EQ(p.uiState.caption, "Veltrum32 - [ LinuxCNC fräs ]");
+}
+
+TEST_F(SettingsDialogTest, OkRebuildsTheSnapPointsWithTheNewColoursAndCapacity) {
+    p.settings.EP = true;
+    p.settings.POD = false;
+    AddLine(p, 0, 0, 1, 1, false, false, false);
+    AddLine(p, 2, 2, 3, 3, false, false, false);
+    ASSERT_EQ(p.drawing.PointCount, 4);
+    ui.settingsAnswers.push_back([](SettingsDialog& d) {
+        d.copy.EndpointColor = 4242;
+        d.copy.MaxPoints = 3;
+        return true;
+    });
+    RunMenu(p, "mnuSettings");
+    EXPECT_EQ(p.drawing.PointCount, 3);
+    EXPECT_EQ(p.drawing.Pt(1).Color, 4242);
 }
 
 TEST_F(SettingsDialogTest, KeysByName) {

@@ -6,6 +6,7 @@
 #include "app/command_line.h"
 #include "app/ini_file.h"
 #include "app/program.h"
+#include "model/drawing_ops.h"
 #include "test_util.h"
 
 namespace vt {
@@ -46,6 +47,25 @@ TEST(Startup, LoadSetsTheWindowState) {
     EXPECT_EQ(p.uiState.panels[10].bevel, kBevelInset);  // middle points on
     EXPECT_EQ(p.uiState.panels[7].bevel, kBevelRaised);  // line/line off
     EXPECT_EQ(p.uiState.surfaceBackColor, 123);
+}
+
+TEST(Startup, MaxPointsFromTheSettingsSizesTheSnapTable) {
+    for (int capacity : {5, 10000}) {
+        TempDir dir;
+        test::WriteFile(dir.File("veltrum32.ini"),
+                        "[Program]\nMaxPoints=" + std::to_string(capacity) +
+                            "\nEP=True\nLL=False\nLC=False\nCC=False"
+                            "\nMP=False\nPOD=False\n");
+        FakeUi ui;
+        Program p(ui, dir.Path());
+        MainWindowLoad(p, "");
+        EXPECT_EQ(p.drawing.MaxPoints, capacity);
+        // 3000 lines: 6000 end points, more than the default capacity of 4000.
+        for (int i = 0; i < 3000; ++i)
+            AddLine(p, i, 0, i, 1, false, i < 2999, false);
+        EXPECT_EQ(p.drawing.PointCount, std::min(capacity, 6000));
+        if (capacity > 6000) EXPECT_EQ(p.drawing.Pt(6000).X, 2999);  // the last line's end
+    }
 }
 
 TEST(Startup, SplashWaitsForTheRoundedSecondPlusThree) {
