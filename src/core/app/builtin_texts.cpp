@@ -176,6 +176,7 @@ constexpr std::pair<int, std::string_view> kBuiltinTexts[] = {
     {2328, "Ritningen innehåller ett ogiltigt tal och sparades inte. Filen är oförändrad. Objekt:"},
     {2329, "Filen kan inte läsas."},
     {2330, "DXF-filen behöver fler ritobjekt än en ritning rymmer (behövs, högst):"},
+    {2340, "Punkterna ligger på en rät linje eller sammanfaller. Ingen cirkel går genom dem."},
     {2400, "Postprocessorn (vtengine) saknas i programmappen."},
     {2401, "Postprocessorn avbröts efter 30 sekunder."},
     {2402, "Postprocessorn misslyckades:"},

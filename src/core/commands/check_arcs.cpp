@@ -1,6 +1,7 @@
 // CheckArcs: the circle constructions (32–41), keeping circle candidates (144) and the plug-in
 // circle pick (176).
 #include <functional>
+#include <vector>
 
 #include "app/program.h"
 #include "commands/mode_table.h"
@@ -32,17 +33,28 @@ void Circle(Program& p, double cx, double cy, double r, int16_t inputMode) {
 }
 
 // Calls the construction for cases 1..n; every answer without CalcError becomes a candidate circle
-// of the typed radius.
+// of the typed radius. An answer beyond the coordinate and size limits is left out with one
+// message, and the others are still offered.
 void Candidates(Program& p, int cases, double r,
                 const std::function<Construction(int16_t)>& construct) {
+    std::vector<RitObjekt> answers;
+    bool refused = false;
     for (int16_t n = 1; n <= cases; ++n) {
         Construction c = construct(n);
         if (c.CalcError) continue;
-        if (!AddCandidateCircle(p, c.Obj.CX, c.Obj.CY, r))
-            return;  // refused: the command was cancelled
+        if (ArcWithinLimits(c.Obj.CX, c.Obj.CY, r))
+            answers.push_back(c.Obj);
+        else
+            refused = true;
     }
+    if (RoomFor(p, static_cast<int64_t>(answers.size())))
+        for (const RitObjekt& c : answers)
+            AddCandidateCircle(p, c.CX, c.CY, r);
     UpdatePoints(p);
     EnterKeepMode(p, OP_KEEP_CIRCLES);
+    if (refused)
+        p.ui.MessageBox(p.language.GetText(1060), p.language.GetText(1066), MsgButtons::Ok,
+                        MsgIcon::Exclamation);
 }
 
 // Two element steps, then the radius.
@@ -165,10 +177,13 @@ const CodeHandler kArcHandlers[] = {
          if (p.cmd.OpStep != 4) return;
          const StepPoint a = P(p, 1), b = P(p, 2), c = P(p, 3);
          Construction r = Arc3pt(a.X, a.Y, b.X, b.Y, c.X, c.Y);
-         if (r.CalcError)
+         if (r.CalcError) {
              ContinueCommand(p, 3, -1);
-         else
+             p.ui.MessageBox(p.language.GetText(2340), p.language.GetText(1066), MsgButtons::Ok,
+                             MsgIcon::Exclamation);
+         } else {
              Circle(p, r.Obj.CX, r.Obj.CY, r.Obj.R, -1);
+         }
      }},
 };
 

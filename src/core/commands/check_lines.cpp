@@ -32,8 +32,12 @@ void Line(Program& p, double x1, double y1, double x2, double y2) {
 
 // Adds every answer without CalcError as a candidate and waits for the user to keep some.
 void Candidates(Program& p, const std::vector<Construction>& answers) {
+    int64_t found = 0;
     for (const Construction& c : answers)
-        if (!c.CalcError) AddCandidateLine(p, c.Obj.X1, c.Obj.Y1, c.Obj.X2, c.Obj.Y2);
+        found += !c.CalcError;
+    if (RoomFor(p, found))
+        for (const Construction& c : answers)
+            if (!c.CalcError) AddCandidateLine(p, c.Obj.X1, c.Obj.Y1, c.Obj.X2, c.Obj.Y2);
     UpdatePoints(p);
     EnterKeepMode(p, OP_KEEP_LINES);
 }
@@ -50,6 +54,7 @@ void Parallels(Program& p, double value1, double value2) {
            db = LineLen(b.X1, b.Y1, side.X, side.Y).Length;
     RitObjekt cur = da < db ? a : b;
     double step = da < db ? d : -d;
+    if (!RoomFor(p, n)) return;
     for (int i = 0; i < n; ++i) {
         Line(p, cur.X1, cur.Y1, cur.X2, cur.Y2);
         cur = ParallellLine(cur.X1, cur.Y1, cur.X2, cur.Y2, step);
@@ -59,6 +64,7 @@ void Parallels(Program& p, double value1, double value2) {
 // Width, height and/or angle from P1.
 void WidthHeightAngle(Program& p, double w, double h, double a) {
     const StepPoint q = P(p, 1);
+    if (!RoomFor(p, w != 0 && h != 0 && a != 0 ? 3 : 1)) return;
     if (w != 0 && h != 0 && a != 0) {
         Line(p, q.X, q.Y, q.X + w, q.Y);
         Line(p, q.X, q.Y, q.X + w, q.Y + h);
@@ -152,10 +158,12 @@ const CodeHandler kLineHandlers[] = {
          GetPoint(p, k.x, k.y, 1, false);
          if (p.cmd.OpStep != 3) return;
          const StepPoint a = P(p, 1), b = P(p, 2);
-         Line(p, a.X, a.Y, a.X, b.Y);
-         Line(p, a.X, a.Y, b.X, a.Y);
-         Line(p, a.X, b.Y, b.X, b.Y);
-         Line(p, b.X, a.Y, b.X, b.Y);
+         if (RoomFor(p, 4)) {
+             Line(p, a.X, a.Y, a.X, b.Y);
+             Line(p, a.X, a.Y, b.X, a.Y);
+             Line(p, a.X, b.Y, b.X, b.Y);
+             Line(p, b.X, a.Y, b.X, b.Y);
+         }
          UpdatePoints(p);
          ContinueCommand(p, 3, 1);
          p.cmd.RubberBox = true;

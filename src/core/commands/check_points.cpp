@@ -25,9 +25,14 @@ const RitObjekt& Elem(Program& p, int i) {
     return p.drawing.Obj(p.cmd.Elem(i));
 }
 
-void AddPoints(Program& p, const std::vector<std::pair<double, double>>& points) {
-    for (const auto& [x, y] : points)
-        AddRitPoint(p, x, y, false, true, false);
+// Adds the points 0..n−1 that `at` gives, all of them or (past the table's size) none.
+template <typename At>
+void AddPoints(Program& p, int n, At&& at) {
+    if (n > 0 && RoomFor(p, n))
+        for (int i = 0; i < n; ++i) {
+            const auto [x, y] = at(i);
+            AddRitPoint(p, x, y, false, true, false);
+        }
     UpdatePoints(p);
 }
 
@@ -73,10 +78,12 @@ const CodeHandler kPointHandlers[] = {
              double theta = DirectionDeg(l.X1, l.Y1, l.X2, l.Y2) * kRad;
              double d = k.v1;
              const StepPoint& p2 = P(p, 2);
-             AddRitPoint(p, p2.X + d * std::cos(theta), p2.Y + d * std::sin(theta), true, true,
-                         true);
-             AddRitPoint(p, p2.X - d * std::cos(theta), p2.Y - d * std::sin(theta), true, true,
-                         true);
+             if (RoomFor(p, 2)) {
+                 AddRitPoint(p, p2.X + d * std::cos(theta), p2.Y + d * std::sin(theta), true, true,
+                             true);
+                 AddRitPoint(p, p2.X - d * std::cos(theta), p2.Y - d * std::sin(theta), true, true,
+                             true);
+             }
              UpdatePoints(p);
              EnterKeepMode(p, OP_KEEP_POINTS);
          } else if (GetPoint(p, k.x, k.y, 2, false)) {
@@ -91,10 +98,10 @@ const CodeHandler kPointHandlers[] = {
              double a = k.v1 * kRad, d = k.v2;
              int n = RoundCount(k.v3);
              const StepPoint p1 = P(p, 1);
-             std::vector<std::pair<double, double>> pts;
-             for (int i = 1; i <= n; ++i)
-                 pts.emplace_back(p1.X + i * d * std::cos(a), p1.Y + i * d * std::sin(a));
-             AddPoints(p, pts);
+             AddPoints(p, n, [&](int i) {
+                 return std::pair{p1.X + (i + 1) * d * std::cos(a),
+                                  p1.Y + (i + 1) * d * std::sin(a)};
+             });
              ContinueCommand(p, 3, 1);
          } else if (GetPoint(p, k.x, k.y, 1, false)) {
              AskValues(p, 10);
@@ -106,12 +113,10 @@ const CodeHandler kPointHandlers[] = {
              const RitObjekt c = Elem(p, 1);
              double s = k.v1, inc = k.v2;
              int m = RoundCount(k.v3 - 1);
-             std::vector<std::pair<double, double>> pts;
-             for (int i = 0; i <= m; ++i) {
+             AddPoints(p, m + 1, [&](int i) {
                  double a = (s + i * inc) * kRad;
-                 pts.emplace_back(c.CX + c.R * std::cos(a), c.CY + c.R * std::sin(a));
-             }
-             AddPoints(p, pts);
+                 return std::pair{c.CX + c.R * std::cos(a), c.CY + c.R * std::sin(a)};
+             });
              ContinueCommand(p, 2, 0);
          } else if (GetArc(p, k.x, k.y, 1)) {
              AskValues(p, 11);

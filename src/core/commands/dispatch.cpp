@@ -14,6 +14,10 @@ void DispatchPick(Program& p, float x, float y, double& v1, double& v2, double& 
     CheckArcs(p, x, y, v1, v2, v3);
     CheckAnalyse(p, x, y);
     CheckGeoOps(p, x, y, v1, v2, v3);
+    // A typed position or value belongs to this pick alone, whether a step took it or not: the
+    // next mouse pick snaps again.
+    p.cmd.TypedInput = false;
+    p.cmd.HasTypedXY = false;
 }
 
 void DispatchClick(Program& p, float x, float y) {

@@ -16,8 +16,14 @@ void AddCandidateLine(Program& p, double x1, double y1, double x2, double y2) {
     AddLine(p, x1, y1, x2, y2, true, true, true);
 }
 
-bool AddCandidateCircle(Program& p, double cx, double cy, double r) {
-    return AddArc(p, cx, cy, 0, 0, r, true, true, true);
+bool RoomFor(Program& p, int64_t n) {
+    if (p.drawing.ObjectCount + n <= kMaxCount) return true;
+    ReportError(p, VtError(kErrOverflow));
+    return false;
+}
+
+void AddCandidateCircle(Program& p, double cx, double cy, double r) {
+    AddArc(p, cx, cy, 0, 0, r, true, true, true);
 }
 
 void KeepCandidate(Program& p, int16_t index) {

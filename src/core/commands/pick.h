@@ -30,10 +30,14 @@ const CodeHandler* FindHandler(const CodeHandler (&table)[N], int16_t operation)
 // Runs the matching handler inside the processor's error boundary.
 void RunProcessor(Program& p, const char* name, const CodeHandler* handler, Pick& k);
 
+// Whether n more objects fit in the drawing (32 767 at most). When they do not, the overflow is
+// reported and the caller adds none of them, so that a construction is added whole or not at all.
+bool RoomFor(Program& p, int64_t n);
+
 // Candidate results: temporary, deleted until kept.
 void AddCandidateLine(Program& p, double x1, double y1, double x2, double y2);
-// False when the circle was refused (the command is then cancelled).
-bool AddCandidateCircle(Program& p, double cx, double cy, double r);
+// A circle within the coordinate and size limits; the caller has checked them (ArcWithinLimits).
+void AddCandidateCircle(Program& p, double cx, double cy, double r);
 // A click in a select-to-keep mode keeps the candidate under it.
 void KeepCandidate(Program& p, int16_t index);
 // A plug-in pick of a line or circle.

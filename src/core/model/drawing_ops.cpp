@@ -49,13 +49,17 @@ void AddLine(Program& p, double x1, double y1, double x2, double y2, bool temp, 
     Finish(p, noUpdate);
 }
 
+bool ArcWithinLimits(double cx, double cy, double r) {
+    r = std::fabs(r);
+    return r >= kMinRadius && r <= kCoordLimit && std::fabs(cx) <= kCoordLimit &&
+           std::fabs(cy) <= kCoordLimit;
+}
+
 bool AddArc(Program& p, double cx, double cy, double startAngle, double endAngle, double& r,
             bool temp, bool noUpdate, bool deleted) {
     p.errorTrail.Push("AddArc()");
     r = std::fabs(r);
-    bool ok = r >= kMinRadius && r <= kCoordLimit && std::fabs(cx) <= kCoordLimit &&
-              std::fabs(cy) <= kCoordLimit;
-    if (!ok) {
+    if (!ArcWithinLimits(cx, cy, r)) {
         // NaN fails every comparison above and is refused here too.
         p.ui.MessageBox(p.language.GetText(1060), p.language.GetText(1066), MsgButtons::Ok,
                         MsgIcon::Exclamation);

@@ -17,6 +17,8 @@ void AddLine(Program& p, double x1, double y1, double x2, double y2, bool temp, 
 // cancel of the running command. Returns whether the circle was added.
 bool AddArc(Program& p, double cx, double cy, double startAngle, double endAngle, double& r,
             bool temp, bool noUpdate, bool deleted);
+// The test AddArc makes (on |r|).
+bool ArcWithinLimits(double cx, double cy, double r);
 void AddRitPoint(Program& p, double x, double y, bool temp, bool noUpdate, bool deleted);
 // 36 lines in 10-degree steps, turned clockwise by the rotation argument plus 90 degrees.
 void AddEllipse(Program& p, double cx, double cy, double a, double b, double rotation, bool temp,
