@@ -70,15 +70,18 @@ class FakeUi : public Ui {
         return f;
     }
 
+    // The dialog stays open until an answer confirms or cancels it.
     void ShowValueInput(ValueDialog& d) override {
         shownDialogs.push_back(d);
-        if (dialogs.empty() || !program) {
-            d.modalResult = 2;
-            return;
+        while (d.modalResult == 0) {
+            if (dialogs.empty() || !program) {
+                d.modalResult = 2;
+                return;
+            }
+            DialogAnswer a = dialogs.front();
+            dialogs.pop_front();
+            a(*program, d);
         }
-        DialogAnswer a = dialogs.front();
-        dialogs.pop_front();
-        a(*program, d);
     }
     MsgAnswer MessageBox(const std::string& text, const std::string& title, MsgButtons buttons,
                          MsgIcon icon) override {

@@ -61,6 +61,9 @@ FrmInput::FrmInput(Program& p, QWidget* owner) : QDialog(owner), p_(p) {
     for (QPushButton* b : {ok_, cancel_, g2_, g3_}) {
         b->setAutoDefault(false);
         b->setDefault(false);
+        // A click does not take the focus from a field first: OK and Avbryt act at once, and
+        // Enter still reaches OK by walking the fields.
+        b->setFocusPolicy(Qt::TabFocus);
     }
     auto* buttons = new QVBoxLayout;
     buttons->addWidget(ok_);
@@ -136,11 +139,24 @@ void FrmInput::showEvent(QShowEvent* e) {
 
 void FrmInput::Ok() {
     if (closing_) return;
-    closing_ = true;
+    closing_ = true;  // no field events or timer clicks while the message is up
     Pull();
-    ValueDialogOk(p_);
+    const bool confirmed = ValueDialogOk(p_);
     Push();
+    if (!confirmed) {
+        closing_ = false;
+        SelectFaultyField();
+        return;
+    }
     accept();
+}
+
+void FrmInput::SelectFaultyField() {
+    const int f = p_.valueDialog.faultyField;
+    if (f < 1 || f > 3) return;
+    QLineEdit* t = texts_[static_cast<std::size_t>(f)];
+    t->setFocus(Qt::OtherFocusReason);
+    t->selectAll();
 }
 
 void FrmInput::Arc(int kind) {
@@ -160,10 +176,12 @@ void FrmInput::reject() {
 bool FrmInput::eventFilter(QObject* watched, QEvent* e) {
     for (int i = 1; i <= 3; ++i) {
         if (watched != texts_[static_cast<std::size_t>(i)]) continue;
-        if (e->type() == QEvent::FocusOut && !closing_) {
+        if (e->type() == QEvent::FocusOut && !closing_ && !leaving_) {
+            leaving_ = true;  // the message box takes the focus too
             Pull();
             ValueDialogLeaveField(p_, i);
             Push();
+            leaving_ = false;
         } else if (e->type() == QEvent::FocusIn && i > 1) {
             QTimer::singleShot(0, texts_[static_cast<std::size_t>(i)], &QLineEdit::selectAll);
         }
@@ -176,6 +194,10 @@ void FrmInput::keyPressEvent(QKeyEvent* e) {
         // Enter walks the fields like Tab and confirms after the last one.
         focusNextChild();
         QApplication::processEvents();
+        if (p_.valueDialog.faultyField) {
+            SelectFaultyField();  // a value to mend before going on
+            return;
+        }
         if (focusWidget() == ok_ && ok_->isVisible()) Ok();
         return;
     }
@@ -196,6 +218,8 @@ void FrmInput::Watch() {
         timer1_.stop();
         return;
     }
+    // A click on a message box of the dialog is not a click outside it.
+    if (closing_ || leaving_ || QApplication::activeModalWidget() != this) return;
     Qt::MouseButtons buttons = QGuiApplication::mouseButtons();
     QRect r = frameGeometry();
     QPoint pos = QCursor::pos();

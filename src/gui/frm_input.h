@@ -32,6 +32,7 @@ class FrmInput : public QDialog {
     void Pull();  // widget texts into the core
     void Push();  // core state into the widgets
     void Ok();
+    void SelectFaultyField();  // the caret into the field that is not a value, its text selected
     void Arc(int kind);
     void Watch();
 
@@ -45,6 +46,7 @@ class FrmInput : public QDialog {
     QPushButton* g3_ = nullptr;
     QTimer timer1_;
     bool closing_ = false;
+    bool leaving_ = false;  // a field is being evaluated as the focus leaves it
 };
 
 }  // namespace vt::gui

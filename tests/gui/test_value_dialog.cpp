@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <QApplication>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -72,6 +73,40 @@ TEST_F(GuiConstruction, CircleByAPickedCentreAndATypedRadius) {
     EXPECT_EQ(p.drawing.Obj(2).R, 6);
     EXPECT_EQ(p.cmd.Operation, OP_CIRCLE_CENTER_RADIUS);
     EXPECT_EQ(p.cmd.OpStep, 1);
+}
+
+TEST_F(GuiConstruction, ABadRadiusKeepsTheDialogOpenWithTheFieldSelected) {
+    AddLine(p, -100, 0, 100, 0, false, false, false);
+    // Every message box is read and closed.
+    QStringList messages;
+    QTimer boxes;
+    boxes.setInterval(10);
+    QObject::connect(&boxes, &QTimer::timeout, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            messages << box->text();
+            box->accept();
+        }
+    });
+    boxes.start();
+    w.findChild<QAction*>("mnuCirkeloor")->trigger();
+    QString selected;
+    bool stillOpen = false;
+    WhenDialogOpens([&](QDialog* d) {
+        auto* text1 = d->findChild<QLineEdit*>("Text1");
+        QTest::keyClicks(text1, "45*sin(60");
+        QTest::keyClick(text1, Qt::Key_Return);
+        stillOpen = d->isVisible();
+        selected = text1->selectedText();
+        EXPECT_EQ(d->focusWidget(), text1);
+        QTest::keyClicks(text1, "5");  // replaces the selected text
+        QTest::keyClick(text1, Qt::Key_Return);
+    });
+    QTest::mouseClick(w.Surface(), Qt::LeftButton, Qt::NoModifier, At(100, 2));
+    EXPECT_TRUE(stillOpen);
+    EXPECT_EQ(selected, "45*sin(60");
+    EXPECT_EQ(messages, QStringList{"Felaktigt värde, försök igen."});  // once, not per event
+    ASSERT_EQ(p.drawing.ObjectCount, 2);
+    EXPECT_EQ(p.drawing.Obj(2).R, 5);
 }
 
 TEST_F(GuiConstruction, TypedPointWalksTheFieldsWithEnter) {

@@ -203,19 +203,24 @@ MsgAnswer BatchUi::MessageBox(const std::string& text, const std::string& title,
     return answer;
 }
 
+// The dialog stays open, as in the window, until an answer confirms or cancels it: after a value
+// that is not a number the script's next line answers it again.
 void BatchUi::ShowValueInput(ValueDialog& d) {
-    std::vector<std::string> w = r_.Answer({"value", "text", "g2", "g3", "cancel"}, "value dialog");
     Program& p = *program;
-    if (w[0] == "cancel") {
-        ValueDialogCancel(p);
-    } else if (w[0] == "g2" || w[0] == "g3") {
-        if (!d.arcButtonsVisible) r_.Fail("the dialog has no G2/G3 buttons");
-        ValueDialogArc(p, w[0] == "g2" ? 2 : 3);
-    } else {
-        if (!d.okVisible) r_.Fail("the dialog asks for G2 or G3");
-        for (std::size_t i = 1; i < w.size() && i <= 3; ++i)
-            d.text[i] = w[i];
-        ValueDialogOk(p);
+    while (d.modalResult == 0) {
+        std::vector<std::string> w =
+            r_.Answer({"value", "text", "g2", "g3", "cancel"}, "value dialog");
+        if (w[0] == "cancel") {
+            ValueDialogCancel(p);
+        } else if (w[0] == "g2" || w[0] == "g3") {
+            if (!d.arcButtonsVisible) r_.Fail("the dialog has no G2/G3 buttons");
+            ValueDialogArc(p, w[0] == "g2" ? 2 : 3);
+        } else {
+            if (!d.okVisible) r_.Fail("the dialog asks for G2 or G3");
+            for (std::size_t i = 1; i < w.size() && i <= 3; ++i)
+                d.text[i] = w[i];
+            ValueDialogOk(p);
+        }
     }
 }
 

@@ -85,10 +85,25 @@ std::string LabelOf(const Program& p, const Field& f) {
     }
 }
 
-void Evaluate(Program& p, int field) {
+// Replaces the field's expression by its value. A text that is not a finite value is kept for the
+// user to mend and its field marked; the message comes once per faulty text unless `always`.
+bool Evaluate(Program& p, int field, bool always) {
     ValueDialog& d = p.valueDialog;
-    std::string& t = d.text[static_cast<std::size_t>(field)];
-    t = FieldText(p.parser.ParseExpression(p, t), p.decimalSeparator);
+    const std::size_t k = static_cast<std::size_t>(field);
+    std::string& t = d.text[k];
+    ParseOutcome r = p.parser.Evaluate(t);
+    if (r.ok && std::isfinite(r.value)) {
+        t = FieldText(r.value, p.decimalSeparator);
+        d.reported[k].reset();
+        if (d.faultyField == field) d.faultyField = 0;
+        return true;
+    }
+    d.faultyField = static_cast<int16_t>(field);
+    if (always || d.reported[k] != t) {
+        d.reported[k] = t;
+        clsExpressionParser::ReportBadValue(p);
+    }
+    return false;
 }
 
 }  // namespace
@@ -151,6 +166,8 @@ bool ValueInput(Program& p, std::string& s1, std::string& s2, std::string& s3) {
         else if (mode != 13)
             d.validate = true;
         d.modalResult = 0;
+        d.faultyField = 0;
+        d.reported = {};
         p.ui.ShowValueInput(d);
         if (d.modalResult != 1) {
             if (mode != 13) ResetOperation(p);
@@ -212,19 +229,20 @@ bool ValueInput(Program& p, std::string& s1, std::string& s2, std::string& s3) {
 }
 
 void ValueDialogLeaveField(Program& p, int field) {
-    if (p.valueDialog.validate) Evaluate(p, field);
+    if (p.valueDialog.validate) Evaluate(p, field, false);
 }
 
 void ValueDialogEvaluate(Program& p, int field) {
-    Evaluate(p, field);
+    Evaluate(p, field, true);
 }
 
-void ValueDialogOk(Program& p) {
+bool ValueDialogOk(Program& p) {
     ValueDialog& d = p.valueDialog;
     if (d.validate)
         for (int i = 1; i <= 3; ++i)
-            if (d.rowVisible[static_cast<std::size_t>(i)]) Evaluate(p, i);
+            if (d.rowVisible[static_cast<std::size_t>(i)] && !Evaluate(p, i, false)) return false;
     d.modalResult = 1;
+    return true;
 }
 
 void ValueDialogCancel(Program& p) {

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace vt {
@@ -25,18 +26,27 @@ struct ValueDialog {
     int selStart = 0,
         selLength = 0;  // of Text1: all selected (0, 999) or caret at the end (999, 0)
     int16_t mode = 0;
+    // The field whose text is not a value (0: none): the window puts the caret there with the
+    // text selected, and OK is refused until it is mended.
+    int16_t faultyField = 0;
+    // The faulty text each field last reported, so that leaving a field and then OK do not show
+    // the same message twice.
+    std::array<std::optional<std::string>, 4> reported{};
 };
 
 // Opens the value dialog for the current InputMode, pre-filled from the arguments or the history.
 // True when confirmed (after the pick it produced has run); false on cancel or without a form.
 bool ValueInput(Program& p, std::string& s1, std::string& s2, std::string& s3);
 
-// Dialog events.
+// Dialog events. A text that is not a value stays as typed, with the message, and marks its field
+// faulty.
 void ValueDialogLeaveField(Program& p, int field);  // evaluates when Validate is on
 void ValueDialogEvaluate(Program& p, int field);    // the "=" button: always evaluates
-void ValueDialogOk(Program& p);
+// Evaluates every field (when Validate is on) and confirms; false, with the dialog left open and
+// faultyField set, when a field is not a value.
+bool ValueDialogOk(Program& p);
 void ValueDialogCancel(Program& p);
-void ValueDialogArc(Program& p, int16_t kind);  // 2 or 3, then OK
+void ValueDialogArc(Program& p, int16_t kind);  // 2 or 3, then OK (mode 13 has no fields)
 
 // A number as a field shows it: up to 15 significant digits, shortest, no exponent, the
 // locale's decimal separator.

@@ -269,8 +269,12 @@ ParseOutcome clsExpressionParser::Evaluate(const std::string& input) {
 double clsExpressionParser::ParseExpression(Program& p, const std::string& text) {
     ParseOutcome r = Evaluate(text);
     if (r.ok) return r.value;
-    p.ui.MessageBox("Felaktigt värde, försök igen.", "Fel", MsgButtons::Ok, MsgIcon::Exclamation);
+    ReportBadValue(p);
     return 0;
+}
+
+void clsExpressionParser::ReportBadValue(Program& p) {
+    p.ui.MessageBox("Felaktigt värde, försök igen.", "Fel", MsgButtons::Ok, MsgIcon::Exclamation);
 }
 
 void clsExpressionParser::AddConstant(const std::string& rawName, double value) {

@@ -33,6 +33,8 @@ class clsExpressionParser {
     // Evaluates; never fails towards the caller: an error shows "Felaktigt värde, försök igen."
     // titled "Fel" and gives 0.
     double ParseExpression(Program& p, const std::string& text);
+    // The message of a value that is not a number.
+    static void ReportBadValue(Program& p);
     // The same without the message: the value or the error that ended the parse.
     ParseOutcome Evaluate(const std::string& text);
 

@@ -8,6 +8,7 @@
 #include "app/startup.h"
 #include "commands/menu_commands.h"
 #include "commands/mode_table.h"
+#include "model/drawing_ops.h"
 #include "test_util.h"
 
 namespace vt {
@@ -94,12 +95,53 @@ TEST_F(ValueInputTest, EvaluationOnOkAndTheHistorySlot) {
     EXPECT_EQ(Shown().text[1], "7");
     EXPECT_EQ(p.valueDialog.text[1], "6");
     EXPECT_EQ(p.history.D, 6);
-    // A bad expression: the parser's message and 0.
+    // A bad expression: the parser's message, and the dialog waits for a value.
     p.cmd.InputMode = 9;
-    ui.dialogs = {Ok({"abc"})};
+    ui.dialogs = {Ok({"abc"}), Ok({"3+1"})};
     Open();
     EXPECT_EQ(ui.messages.back().text, "Felaktigt värde, försök igen.");
-    EXPECT_EQ(p.history.D, 0);
+    EXPECT_EQ(p.history.D, 4);
+}
+
+TEST_F(ValueInputTest, ABadValueKeepsTheDialogOpenAndBuildsNothing) {
+    RunMenu(p, "mnuCirkeloor");
+    AddRitPoint(p, 1, 2, false, false, false);
+    p.cmd.InputMode = 5;
+    p.cmd.OpStep = 2;
+    p.cmd.Step(1) = StepPoint{1, 2, 0};
+    int16_t faulty = -1;
+    std::string kept;
+    ui.dialogs = {Ok({"45*sin(60"}), [&](Program& pr, ValueDialog& d) {
+                      faulty = d.faultyField;
+                      kept = d.text[1];
+                      ValueDialogCancel(pr);
+                  }};
+    EXPECT_FALSE(Open());
+    EXPECT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(faulty, 1);  // the field to mend, its text as typed
+    EXPECT_EQ(kept, "45*sin(60");
+    EXPECT_EQ(p.drawing.ObjectCount, 1);  // no circle of radius 0
+    EXPECT_EQ(p.cmd.Operation, 255);      // cancelled
+
+    // Leaving the field reports once; OK on the same text does not repeat the message but is
+    // still refused; a mended value confirms.
+    RunMenu(p, "mnuCirkeloor");
+    p.cmd.InputMode = 5;
+    p.cmd.OpStep = 2;
+    p.cmd.Step(1) = StepPoint{1, 2, 0};
+    ui.messages.clear();
+    bool refused = false;
+    ui.dialogs = {[&](Program& pr, ValueDialog& d) {
+                      d.text[1] = "1/0";
+                      ValueDialogLeaveField(pr, 1);
+                      refused = !ValueDialogOk(pr);
+                  },
+                  Ok({"2*3"})};
+    EXPECT_TRUE(Open());
+    EXPECT_TRUE(refused);
+    EXPECT_EQ(ui.messages.size(), 1u);
+    ASSERT_EQ(p.drawing.ObjectCount, 2);
+    EXPECT_EQ(p.drawing.Obj(2).R, 6);
 }
 
 TEST_F(ValueInputTest, DecimalCommaRoundTrips) {
