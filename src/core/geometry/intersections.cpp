@@ -5,6 +5,7 @@
 #include "geometry/intersections.h"
 
 #include <algorithm>
+#include <cfloat>
 #include <cmath>
 
 #include "geometry/primitives.h"
@@ -30,12 +31,14 @@ PointResult Lin2LinIntersec(double x1, double y1, double x2, double y2, double x
                             double x4, double y4) {
     PointResult r;
     const double ux = x2 - x1, uy = y2 - y1, vx = x4 - x3, vy = y4 - y3;
-    const double lu = std::hypot(ux, uy), lv = std::hypot(vx, vy);
+    const double lu = std::sqrt(ux * ux + uy * uy), lv = std::sqrt(vx * vx + vy * vy);
     const double d = ux * vy - uy * vx;
-    // Parallel: the sine of the angle between the lines within the tolerance.
+    // Parallel: the sine of the angle between the lines within the tolerance, that is
+    // |d| ≤ AngleTolerance(lu, lv, reach)·lu·lv, written without its division (this runs for every
+    // pair of lines the snap points meet).
     const double reach = Reach({x1, y1, x2, y2, x3, y3, x4, y4});
-    if (!(lu > 0 && lv > 0) || !std::isfinite(d) ||
-        std::fabs(d) <= AngleTolerance(lu, lv, reach) * lu * lv) {
+    const double tol = kRelTolerance * lu * lv + 16 * DBL_EPSILON * reach * std::max(lu, lv);
+    if (!(lu > 0 && lv > 0) || !std::isfinite(d) || std::fabs(d) <= tol) {
         r.CalcError = true;
         return r;
     }
@@ -49,14 +52,15 @@ PointResult Lin2LinIntersec(double x1, double y1, double x2, double y2, double x
 IntersectionList Lin2ArcIntersec(double cx, double cy, double r, double x1, double y1, double x2,
                                  double y2) {
     if ((x1 == x2 && y1 == y2) || r == 0) return Fail();
-    // Vertical: within a millionth of a radian of it, whatever the line's length.
-    const bool vertical = std::fabs(x1 - x2) < 0.000001 * std::hypot(x2 - x1, y2 - y1);
+    double ux = x2 - x1, uy = y2 - y1;
+    double len2 = ux * ux + uy * uy;
+    // Vertical: within a millionth of a radian of it, whatever the line's length
+    // (|ux| < 1e-6·length).
+    const bool vertical = ux * ux < 1e-12 * len2;
     // In the slope form the discriminant is D = 4(1 + m²)(r² − h²), h the distance of the centre
     // from the line and m the slope (x over y for a vertical line); its tolerance decides tangency.
-    double ux = x2 - x1, uy = y2 - y1;
     double m = vertical ? ux / uy : uy / ux;
     if (!std::isfinite(m)) return Fail();
-    double len2 = ux * ux + uy * uy;
     double t0 = ((cx - x1) * ux + (cy - y1) * uy) / len2;
     double fx = x1 + t0 * ux, fy = y1 + t0 * uy;  // foot of the perpendicular from the centre
     double h = std::hypot(cx - fx, cy - fy);

@@ -38,6 +38,11 @@ bool Add(Program& p, double x, double y, int32_t colour, int i, int j) {
     return AddPoint(p, x, y, colour, static_cast<int16_t>(i), static_cast<int16_t>(j));
 }
 
+// Whether an intersection lies on the object (a full circle holds all of its points).
+inline bool OnSpan(const RitObjekt& o, const SnapPoint& pt) {
+    return !IsPartArc(o) || OnArcSpan(o, pt.X, pt.Y);
+}
+
 }  // namespace
 
 bool AddOwnPoints(Program& p, int i) {
@@ -138,7 +143,7 @@ bool BuildPoints(Program& p) {
                 IntersectionList l = Arc2ArcIntersect(a.CX, a.CY, a.R, b.CX, b.CY, b.R);
                 for (int k = 1; k <= l.Count; ++k) {
                     const SnapPoint& pt = l.Pt[static_cast<std::size_t>(k)];
-                    if (OnArcSpan(a, pt.X, pt.Y) && OnArcSpan(b, pt.X, pt.Y) &&
+                    if (OnSpan(a, pt) && OnSpan(b, pt) &&
                         !Add(p, pt.X, pt.Y, s.IntersecColor, i, j))
                         return false;
                 }
@@ -170,7 +175,7 @@ bool BuildPoints(Program& p) {
                     bool inC = PointInBox(pt.X, pt.Y, c.CX - c.R, c.CY - c.R, c.CX + c.R,
                                           c.CY + c.R, kWiden);
                     bool inL = more || PointInBox(pt.X, pt.Y, l.X1, l.Y1, l.X2, l.Y2, kWiden);
-                    if (inC && inL && OnArcSpan(c, pt.X, pt.Y) &&
+                    if (inC && inL && OnSpan(c, pt) &&
                         !Add(p, pt.X, pt.Y, s.IntersecColor, i, j))
                         return false;
                 }
