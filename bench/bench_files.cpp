@@ -113,7 +113,8 @@ int main(int argc, char** argv) {
     {
         const int n = 200000;
         std::ofstream f(spline, std::ios::binary);
-        f << "0\nSECTION\n2\nENTITIES\n0\nSPLINE\n70\n8\n71\n3\n72\n" << n + 4 << "\n73\n"
+        f << "0\nSECTION\n2\nENTITIES\n0\nSPLINE\n70\n8\n71\n3\n72\n"
+          << n + 4 << "\n73\n"
           << n << "\n";
         for (int i = 0; i < n + 4; ++i)
             f << "40\n" << std::clamp(i - 3, 0, n - 3) << "\n";

@@ -175,8 +175,7 @@ bool BuildPoints(Program& p) {
                     bool inC = PointInBox(pt.X, pt.Y, c.CX - c.R, c.CY - c.R, c.CX + c.R,
                                           c.CY + c.R, kWiden);
                     bool inL = more || PointInBox(pt.X, pt.Y, l.X1, l.Y1, l.X2, l.Y2, kWiden);
-                    if (inC && inL && OnSpan(c, pt) &&
-                        !Add(p, pt.X, pt.Y, s.IntersecColor, i, j))
+                    if (inC && inL && OnSpan(c, pt) && !Add(p, pt.X, pt.Y, s.IntersecColor, i, j))
                         return false;
                 }
             }
