@@ -30,9 +30,49 @@ bool IsNameChar(char c) {
     return IsLetter(c) || (c >= '0' && c <= '9') || c == '_';
 }
 
+namespace {
+
+constexpr double kDeg = 0.017453292519943278;
+
+// Tangent in degrees, exact where a machinist checks it (0, 45, 135 …);
+// an odd multiple of 90 has none.
+double TanDegrees(double x) {
+    double r = std::fmod(x, 180.0);
+    if (r < 0) r += 180.0;
+    if (r == 0) return 0;
+    if (r == 45) return 1;
+    if (r == 90) return std::nan("");
+    if (r == 135) return -1;
+    return std::tan(x * kDeg);
+}
+
+// The built-in functions: angles in degrees, both ways.
+struct Builtin {
+    const char* name;
+    double (*f)(double);
+};
+const Builtin kBuiltins[] = {
+    {"SIN", [](double x) { return std::sin(x * kDeg); }},
+    {"COS", [](double x) { return std::cos(x * kDeg); }},
+    {"TAN", TanDegrees},
+    {"ASIN", [](double x) { return std::asin(x) / kDeg; }},
+    {"ACOS", [](double x) { return std::acos(x) / kDeg; }},
+    {"ATAN", [](double x) { return std::atan(x) / kDeg; }},
+    {"SQRT", [](double x) { return std::sqrt(x); }},
+    {"ABS", [](double x) { return std::fabs(x); }},
+};
+
+const Builtin* FindBuiltin(const std::string& name) {
+    const std::string n = UpperTrim(name);
+    for (const Builtin& b : kBuiltins)
+        if (n == b.name) return &b;
+    return nullptr;
+}
+
+}  // namespace
+
 bool IsReservedWord(const std::string& name) {
-    std::string n = UpperTrim(name);
-    return n == "SIN" || n == "COS" || n == "ABS";
+    return FindBuiltin(name) != nullptr;
 }
 
 clsExpressionParser::clsExpressionParser() {
@@ -90,6 +130,11 @@ void clsExpressionParser::NextToken() {
 
 bool clsExpressionParser::ConstantExists(const std::string& name) const {
     return constants_.count(UpperTrim(name)) != 0;
+}
+
+[[noreturn]] static void RaiseInvalidArgument() {
+    throw ParserError{kErrInvalidCall, ErrorDescription(kErrInvalidCall),
+                      clsExpressionParser::DefaultErrorSource()};
 }
 
 static double Checked(double v) {
@@ -231,11 +276,12 @@ double clsExpressionParser::ParseAtom() {
 double clsExpressionParser::CallBuiltinFunction(const std::string& name, double x){
     PARSE_ROUTINE("CallBuiltinFunction",
                   {
-                      if (!IsReservedWord(name)) Raise(517, "Function " + name + " Does not exist");
-                      std::string n = UpperTrim(name);
-                      if (n == "SIN") return std::sin(x * 0.017453292519943278);
-                      if (n == "COS") return std::cos(x * 0.017453292519943278);
-                      return std::fabs(x);
+                      const Builtin* b = FindBuiltin(name);
+                      if (!b) Raise(517, "Function " + name + " Does not exist");
+                      const double v = b->f(x);
+                      // The square root of a negative number, the arcsine of 2: no value.
+                      if (std::isnan(v)) RaiseInvalidArgument();
+                      return Checked(v);
                   })}
 
 ParseOutcome clsExpressionParser::Evaluate(const std::string& input) {

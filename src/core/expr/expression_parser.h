@@ -1,5 +1,6 @@
 // clsExpressionParser: the arithmetic typed into value fields — + − * /, parentheses, one sign per
-// value, decimal numbers with "." or ",", named constants (PI) and SIN, COS (degrees) and ABS.
+// value, decimal numbers with "." or ",", named constants (PI) and the functions SIN, COS, TAN,
+// ASIN, ACOS, ATAN (degrees), SQRT and ABS.
 #pragma once
 
 #include <map>

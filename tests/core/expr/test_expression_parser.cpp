@@ -34,7 +34,11 @@ TEST(ExpressionParser, GrammarTable) {
         {"+4", 4, 0, ""},
         {"abs(-4)", 4, 0, ""},
         {"ABS ( - 4 )", 4, 0, ""},
-        {"tan(45)", 0, 517, "Function tan Does not exist"},
+        {"tan(45)", 1, 0, ""},
+        {"sqr(4)", 0, 517, "Function sqr Does not exist"},
+        {"sqrt(-1)", 0, 5, "Invalid procedure call or argument"},
+        {"asin(2)", 0, 5, "Invalid procedure call or argument"},
+        {"tan(-270)", 0, 5, "Invalid procedure call or argument"},
         {"pi*2", 6.28318530717958, 0, ""},
         {"Pi", 3.14159265358979, 0, ""},
         {"PIX", 0, 520, "Constant name PIX does not exist"},
@@ -77,6 +81,21 @@ TEST(ExpressionParser, TrigonometryInDegrees) {
     EXPECT_NEAR(parser.Evaluate("sin(30)").value, 0.5, 1e-15);
     EXPECT_NEAR(parser.Evaluate("COS(60)").value, 0.5, 1e-15);
     EXPECT_NEAR(parser.Evaluate("10*sin(90)+cos(0)").value, 11, 1e-15);
+    // The inverse functions answer in degrees; the square root beside them.
+    const std::pair<const char*, double> cases[] = {
+        {"tan(45)", 1},
+        {"TAN(-45)", -1},
+        {"asin(0.5)", 30},
+        {"acos(0,5)", 60},
+        {"atan(1)", 45},
+        {"Atan(-1)", -45},
+        {"sqrt(2)", 1.4142135623730951},
+        {"SQRT(16)+1", 5},
+        {"asin(sin(20))", 20},
+        {"2*sqrt(pi*pi)", 2 * 3.14159265358979},
+    };
+    for (const auto& [text, value] : cases)
+        EXPECT_NEAR(parser.Evaluate(text).value, value, 1e-12) << text;
 }
 
 TEST(ExpressionParser, ErrorSourceChain) {
@@ -85,7 +104,7 @@ TEST(ExpressionParser, ErrorSourceChain) {
               "ParseAtom->ParseValue->ParseTerm->ParseNumExp->ParseExpression");
     EXPECT_EQ(parser.Evaluate("2 3").error.source, "ParseTerm->ParseNumExp->ParseExpression");
     EXPECT_EQ(
-        parser.Evaluate("tan(1)").error.source,
+        parser.Evaluate("tang(1)").error.source,
         "CallBuiltinFunction->ParseAtom->ParseValue->ParseTerm->ParseNumExp->ParseExpression");
     EXPECT_EQ(parser.Evaluate("2)").error.source, "ParseExpression");
     EXPECT_EQ(parser.LastErrorPosition(), 2);
