@@ -1,9 +1,8 @@
 // NC code window commands.
 #include "nc/nc_window.h"
 
-#include <charconv>
-
 #include "app/error_report.h"
+#include "app/number_format.h"
 #include "app/program.h"
 #include "app/text_file.h"
 #include "nc/nc_code.h"
@@ -12,13 +11,6 @@
 namespace vt {
 
 namespace {
-
-// The shortest text that reads back as the same double.
-std::string Shortest(double v) {
-    char buf[64];
-    auto r = std::to_chars(buf, buf + sizeof buf, v);
-    return std::string(buf, r.ptr);
-}
 
 void ShowWindow(Program& p) {
     GenNCCode(p);
@@ -34,7 +26,11 @@ std::vector<OperationRow> OperationRows(const Program& p) {
     for (int i = 1; i <= p.toolPath.Count; ++i) {
         const ToolPathOp& o = p.toolPath.Op(i);
         if (o.Typ < 0 || o.Typ > 3) continue;
-        rows.push_back({std::to_string(i), kNames[o.Typ], Shortest(o.X) + ", " + Shortest(o.Y)});
+        // Rounded to ten decimals so construction noise (89.99999999999999) reads as the value;
+        // with a decimal comma the two coordinates are set apart by "; ".
+        const char* between = p.decimalSeparator == ',' ? "; " : ", ";
+        rows.push_back(
+            {std::to_string(i), kNames[o.Typ], Fmt(p, o.X, 10) + between + Fmt(p, o.Y, 10)});
     }
     return rows;
 }

@@ -170,14 +170,20 @@ TEST_F(NcTest, SaveCopyPrintAndTheOperationsList) {
     Op(p, -1, 5, 6);
     Op(p, 255, 5, 6);
     Op(p, 3, 0.1, -1e-5);
+    Op(p, 1, 89.99999999999999, 1.0 / 3);
     auto rows = OperationRows(p);
-    ASSERT_EQ(rows.size(), 2u);
+    ASSERT_EQ(rows.size(), 3u);
     EXPECT_EQ(rows[0].number, "1");
     EXPECT_EQ(rows[0].operation, "G0");
     EXPECT_EQ(rows[0].coordinates, "1.5, 2");
     EXPECT_EQ(rows[1].number, "5");
     EXPECT_EQ(rows[1].operation, "G03");
-    EXPECT_EQ(rows[1].coordinates, "0.1, -1e-05");
+    EXPECT_EQ(rows[1].coordinates, "0.1, -0.00001");
+    // Construction noise is rounded away; a decimal comma gets its own separator between X and Y.
+    EXPECT_EQ(rows[2].coordinates, "90, 0.3333333333");
+    p.decimalSeparator = ',';
+    EXPECT_EQ(OperationRows(p)[0].coordinates, "1,5; 2");
+    p.decimalSeparator = '.';
 
     p.toolPath.Clear();
     Op(p, 1, 1, 2);
