@@ -109,6 +109,35 @@ TEST_F(GuiConstruction, ABadRadiusKeepsTheDialogOpenWithTheFieldSelected) {
     EXPECT_EQ(p.drawing.Obj(2).R, 5);
 }
 
+TEST_F(GuiConstruction, EqualsOnABadValueSaysSoOnce) {
+    QStringList messages;
+    QTimer boxes;
+    boxes.setInterval(10);
+    QObject::connect(&boxes, &QTimer::timeout, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            messages << box->text();
+            box->accept();
+        }
+    });
+    boxes.start();
+    w.findChild<QAction*>("mnuPointP")->trigger();
+    WhenDialogOpens([&](QDialog* d) {
+        auto* text2 = d->findChild<QLineEdit*>("Text2");
+        text2->setFocus();
+        QTest::keyClicks(text2, "2*(");
+        QTest::mouseClick(d->findChild<QPushButton*>("Command2"), Qt::LeftButton);
+        QApplication::processEvents();
+        EXPECT_EQ(messages.size(), 1);
+        text2->selectAll();
+        QTest::keyClicks(text2, "4");
+        QTest::mouseClick(d->findChild<QPushButton*>("Command2"), Qt::LeftButton);
+        EXPECT_EQ(text2->text(), "4");
+        d->reject();
+    });
+    w.findChild<QPushButton*>("ValuesButton")->click();
+    EXPECT_EQ(messages, QStringList{"Felaktigt värde, försök igen."});
+}
+
 TEST_F(GuiConstruction, TypedPointWalksTheFieldsWithEnter) {
     w.findChild<QAction*>("mnuPointP")->trigger();
     WhenDialogOpens([](QDialog* d) {

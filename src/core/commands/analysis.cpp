@@ -157,7 +157,8 @@ void ScreenTest(Program& p) {
 
 int tmr_info_Timer(Program& p) {
     int& ticks = p.infoFlashTicks;
-    if (ticks < 3) {
+    // Five ticks make two red flashes (counts 2 and 4); with three there was only one.
+    if (ticks < 5) {
         ++ticks;
         // Light red on even counts (after counting this tick), the window colour on odd ones.
         p.uiState.infoTextBack = ticks % 2 == 0 ? Colour(255 | (192 << 8) | (192 << 16)) : -1;

@@ -98,9 +98,9 @@ void RitYta_MouseDown(Program& p, int button, bool ctrl, bool shift, double x, d
                 p.ui.Refresh();
             }
         }
-        if (ctrl || shift) {
-            if (ToggleUnderMouse(p, wx, wy, !ctrl && shift)) p.ui.Refresh();
-        }
+        // Ctrl and Shift together apply both toggles, one after the other.
+        if (ctrl && ToggleUnderMouse(p, wx, wy, false)) p.ui.Refresh();
+        if (shift && ToggleUnderMouse(p, wx, wy, true)) p.ui.Refresh();
         DispatchClick(p, wx, wy);
     });
 }

@@ -150,12 +150,13 @@ TEST_F(ModifyTest, ContourLength) {
 
 TEST_F(ModifyTest, PromptFlashesTwice) {
     std::vector<std::pair<int, Colour>> ticks;
-    for (int i = 0; i < 4; ++i) {
+    for (int i = 0; i < 6; ++i) {
         int next = tmr_info_Timer(p);
         ticks.emplace_back(next, p.uiState.infoTextBack);
     }
     const Colour red = 255 | (192 << 8) | (192 << 16);
-    EXPECT_EQ(ticks, (std::vector<std::pair<int, Colour>>{{75, -1}, {75, red}, {75, -1}, {0, -1}}));
+    EXPECT_EQ(ticks, (std::vector<std::pair<int, Colour>>{
+                         {75, -1}, {75, red}, {75, -1}, {75, red}, {75, -1}, {0, -1}}));
     EXPECT_EQ(tmr_info_Timer(p), 75);  // enabled again: it flashes again
 }
 

@@ -110,6 +110,11 @@ TEST_F(MouseTest, CtrlTogglesOneShiftTogglesAKind) {
     EXPECT_FALSE(p.drawing.Obj(1).Selected);
     EXPECT_TRUE(p.drawing.Obj(2).Selected);  // every line, also far from the mouse
     EXPECT_FALSE(p.drawing.Obj(3).Selected);
+    // Both keys: the one under the mouse toggles, then every line toggles again.
+    RitYta_MouseDown(p, kLeftButton, true, true, Col(0), Row(0));
+    EXPECT_FALSE(p.drawing.Obj(1).Selected);
+    EXPECT_FALSE(p.drawing.Obj(2).Selected);
+    EXPECT_FALSE(p.drawing.Obj(3).Selected);
 }
 
 TEST_F(MouseTest, CoordinatesInTheStatusBar) {
