@@ -100,4 +100,8 @@ void SetLanguage(Program& p, LanguageTarget& window) {
     });
 }
 
+std::string MissingFileText(const Language& l, const std::string& name) {
+    return l.GetText(1061) + " \"" + name + "\" " + l.GetText(1062);
+}
+
 }  // namespace vt

@@ -52,6 +52,9 @@ class Language {
     mutable std::map<std::string, Cached> cache_;
 };
 
+// "Filen "name" finns inte. …" (texts 1061 and 1062 round the quoted name).
+std::string MissingFileText(const Language& l, const std::string& name);
+
 // What SetLanguage needs of a window: its tag, its controls by kind, and setters.
 enum class ControlKind {
     Menu,

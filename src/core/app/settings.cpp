@@ -219,30 +219,23 @@ std::string SettingText(const ProgramSettings& s, const SettingKey& k) {
 }  // namespace
 
 bool SaveSettings(Program& p) {
-    return Guarded(p, "SaveSettings()", [&] {
-        const std::string file = p.paths.SettingsFile();
-        std::map<std::string, const SettingKey*> byName;
-        for (const auto& k : SettingsKeys())
-            byName[k.key] = &k;
-        // Only what this program changed goes into the file as it is now: another program using
-        // the same folder keeps its own changes.
-        p.errorTrail.Push("INIWriteString");
-        std::string error;
-        const bool saved = UpdateIniFile(
-            file,
-            [&](IniDocument& doc) {
-                for (const char* name : SettingsSaveOrder()) {
-                    const SettingKey& k = *byName.at(name);
-                    const std::string text = SettingText(p.settings, k);
-                    if (text != SettingText(p.settingsAsLoaded, k)) doc.Set(kSection, name, text);
-                }
-            },
-            &error);
-        if (!saved)
-            throw VtError(kErrPathFileAccess,
-                          ErrorDescription(kErrPathFileAccess) + " (" + error + ")");
-        p.settingsAsLoaded = p.settings;
+    const std::string file = p.paths.SettingsFile();
+    std::map<std::string, const SettingKey*> byName;
+    for (const auto& k : SettingsKeys())
+        byName[k.key] = &k;
+    // Only what this program changed goes into the file as it is now: another program using
+    // the same folder keeps its own changes. A folder that cannot be written (read-only, shared)
+    // costs only the settings, so the failure is the caller's to weigh and nothing is shown.
+    p.errorTrail.Push("INIWriteString");
+    const bool saved = UpdateIniFile(file, [&](IniDocument& doc) {
+        for (const char* name : SettingsSaveOrder()) {
+            const SettingKey& k = *byName.at(name);
+            const std::string text = SettingText(p.settings, k);
+            if (text != SettingText(p.settingsAsLoaded, k)) doc.Set(kSection, name, text);
+        }
     });
+    if (saved) p.settingsAsLoaded = p.settings;
+    return saved;
 }
 
 WindowPlacement LoadWindowPlacement(const std::string& file, const std::string& window,

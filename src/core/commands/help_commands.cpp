@@ -31,8 +31,8 @@ std::string AboutText(const Program& p) {
 void mnuHelpIndex_Click(Program& p) {
     const std::string guide = GuidePath(p);
     if (guide.empty()) {
-        p.ui.MessageBox(p.language.GetText(1061) + " \"guide.html\" " + p.language.GetText(1062),
-                        p.language.GetText(1065), MsgButtons::Ok, MsgIcon::Exclamation);
+        p.ui.MessageBox(MissingFileText(p.language, "guide.html"), p.language.GetText(1065),
+                        MsgButtons::Ok, MsgIcon::Exclamation);
         return;
     }
     p.ui.OpenExternal(guide);

@@ -694,9 +694,8 @@ bool IsBinaryDxf(const std::string& bytes) {
 
 bool LoadDXF(Program& p, const std::string& name) {
     if (!FileExists(name)) {
-        p.ui.MessageBox(
-            "Filen \"" + name + "\" finns inte. Var god kontrollera filnamnet och försök igen",
-            "Fel vid öppning", MsgButtons::Ok, MsgIcon::Critical);
+        p.ui.MessageBox(MissingFileText(p.language, name), p.language.GetText(1065), MsgButtons::Ok,
+                        MsgIcon::Critical);
         return false;
     }
     std::string bytes;

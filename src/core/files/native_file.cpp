@@ -176,7 +176,7 @@ bool LoadGEO(Program& p, std::string& name) {
         name = name.substr(1, name.size() - 2);
     const Language& l = p.language;
     if (!FileExists(name)) {
-        p.ui.MessageBox(l.GetText(1061) + name + l.GetText(1062), l.GetText(1065), MsgButtons::Ok,
+        p.ui.MessageBox(MissingFileText(l, name), l.GetText(1065), MsgButtons::Ok,
                         MsgIcon::Critical);
         return false;
     }

@@ -156,7 +156,7 @@ TEST_F(NativeFileTest, MissingFileKeepsTheDrawing) {
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].title, "Fel vid öppning");
     EXPECT_EQ(ui.messages[0].text,
-              "Filen" + name + "finns inte. Var god kontrollera filnamnet och försök igen");
+              "Filen \"" + name + "\" finns inte. Var god kontrollera filnamnet och försök igen");
     EXPECT_EQ(ui.messages[0].icon, MsgIcon::Critical);
 }
 
