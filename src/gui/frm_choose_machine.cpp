@@ -1,5 +1,5 @@
-// The machine chooser: a box of machine names, OK and Avbryt. Choosing in the box is the choice;
-// both buttons just close.
+// The machine chooser: a box of machine names, OK and Avbryt. OK takes the machine shown; Avbryt
+// keeps what was chosen in the box before.
 #include "frm_choose_machine.h"
 
 #include <QComboBox>
@@ -34,7 +34,7 @@ int ChooseMachineDialog(QWidget* owner, Program* program, const std::vector<std:
     box->setCurrentIndex(current);
     auto* ok = new QPushButton("OK", &d);
     ok->setObjectName("cmdOk");
-    ok->setEnabled(false);
+    ok->setDefault(true);
     auto* cancel = new QPushButton("Avbryt", &d);
     cancel->setObjectName("cmdCancel");
     auto* h = new QHBoxLayout;
@@ -45,12 +45,11 @@ int ChooseMachineDialog(QWidget* owner, Program* program, const std::vector<std:
     v->addWidget(box);
     v->addLayout(h);
     int chosen = -1;
-    QObject::connect(box, &QComboBox::activated, &d, [&](int index) {
-        chosen = index;
-        ok->setEnabled(true);
-        ok->setDefault(true);
+    QObject::connect(box, &QComboBox::activated, &d, [&](int index) { chosen = index; });
+    QObject::connect(ok, &QPushButton::clicked, &d, [&] {
+        chosen = box->currentIndex();
+        d.accept();
     });
-    QObject::connect(ok, &QPushButton::clicked, &d, &QDialog::accept);
     QObject::connect(cancel, &QPushButton::clicked, &d, &QDialog::reject);
     SetTags(&d, {{"lblChooseMachine", 1017}, {"cmdOk", 4006}, {"cmdCancel", 4005}});
     if (program) {

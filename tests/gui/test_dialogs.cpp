@@ -17,6 +17,7 @@
 #include "app/program.h"
 #include "app/text_file.h"
 #include "commands/menu_commands.h"
+#include "frm_choose_machine.h"
 #include "frm_main.h"
 #include "frm_print.h"
 #include "frm_settings.h"
@@ -49,6 +50,18 @@ W* Child(QWidget* w, const char* name) {
     W* c = w->findChild<W*>(name);
     EXPECT_NE(c, nullptr) << name;
     return c;
+}
+
+TEST(GuiDialogs, MachineChooserOkTakesTheMachineShown) {
+    const std::vector<std::string> names{"Alfa", "Beta", "Gamma"};
+    WhenModal([](QWidget* w) {
+        auto* ok = Child<QPushButton>(w, "cmdOk");
+        EXPECT_TRUE(ok->isEnabled());
+        ok->click();
+    });
+    EXPECT_EQ(ChooseMachineDialog(nullptr, nullptr, names, 1), 1);
+    WhenModal([](QWidget* w) { Child<QPushButton>(w, "cmdCancel")->click(); });
+    EXPECT_EQ(ChooseMachineDialog(nullptr, nullptr, names, 1), -1);
 }
 
 TEST(GuiDialogs, SettingsCopyComesBackOnlyWithOk) {

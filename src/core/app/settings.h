@@ -46,8 +46,10 @@ struct ProgramSettings {
     bool MP = false;
     bool QP = false;
     bool POD = false;
-    bool MaskinLast = false;
-    bool MaskinAsk = true;
+    // Reusing the last machine is the default: the chooser comes at the first start, when the
+    // machine is gone, or every time only when the user asks for that.
+    bool MaskinLast = true;
+    bool MaskinAsk = false;
     bool MaskinUseDefined = false;
     std::string MaskinDefined;
     bool PPUseMult = true;

@@ -123,13 +123,18 @@ void PreselectMachine(Program& p) {
 }
 
 void FirstActivation(Program& p) {
-    if (!p.settings.MaskinAsk || p.uiState.ncMachines.empty()) return;
+    const auto& names = p.uiState.ncMachines;
+    if (names.empty()) return;
+    // The machine the settings asked for, before the start-up fell back to the first one.
+    const ProgramSettings& loaded = p.settingsAsLoaded;
+    const std::string& wanted =
+        loaded.MaskinUseDefined ? loaded.MaskinDefined : loaded.DefaultMachine;
+    const bool missing = std::find(names.begin(), names.end(), wanted) == names.end();
+    if (!loaded.MaskinAsk && !missing) return;
     int current = p.uiState.ncMachineIndex;
-    auto it = std::find(p.uiState.ncMachines.begin(), p.uiState.ncMachines.end(),
-                        p.settings.DefaultMachine);
-    if (it != p.uiState.ncMachines.end())
-        current = static_cast<int>(it - p.uiState.ncMachines.begin());
-    int chosen = p.ui.ChooseMachine(p.uiState.ncMachines, current);
+    auto it = std::find(names.begin(), names.end(), p.settings.DefaultMachine);
+    if (it != names.end()) current = static_cast<int>(it - names.begin());
+    int chosen = p.ui.ChooseMachine(names, current);
     if (chosen >= 0) ChangeMachine(p, chosen);
     ReadPPInfo(p);
     SetMainCaption(p);

@@ -35,7 +35,8 @@ void ReadPPInfo(Program& p);
 void ChangeMachine(Program& p, int index);
 // The machine entries of the menu: one click selects that machine.
 void mnuNCMachines_Click(Program& p, int index);
-// Start-up: preselection (L10) and, at the first activation, the question when the settings ask.
+// Start-up: preselection (L10) and, at the first activation, the chooser when the settings ask
+// every time, or when the machine they name is not there (also the first start, naming none).
 void PreselectMachine(Program& p);
 void FirstActivation(Program& p);
 

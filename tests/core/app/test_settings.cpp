@@ -42,8 +42,8 @@ TEST(Settings, DefaultsWithoutAFile) {
     for (std::size_t i = 0; i < std::size(colours); ++i)
         EXPECT_EQ(colours[i], expected[i]) << i;
     EXPECT_TRUE(s.LL && s.LC && s.CC && s.EP && s.CP);
-    EXPECT_FALSE(s.MP || s.QP || s.POD || s.MaskinLast || s.MaskinUseDefined);
-    EXPECT_TRUE(s.MaskinAsk && s.PPUseMult);
+    EXPECT_FALSE(s.MP || s.QP || s.POD || s.MaskinAsk || s.MaskinUseDefined);
+    EXPECT_TRUE(s.MaskinLast && s.PPUseMult);
     EXPECT_EQ(s.MaskinDefined, "");
     EXPECT_EQ(s.IntersecMore, 0);
     const History& h = p.history;

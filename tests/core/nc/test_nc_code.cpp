@@ -68,11 +68,30 @@ TEST_F(NcTest, MachineListStopsAtTheFirstNamelessFile) {
 }
 
 TEST_F(NcTest, StartUpChoiceRules) {
-    Start("MaskinAsk=False\r\nMaskinLast=True\r\nDefaultMachine=Borttagen\r\n");
-    EXPECT_EQ(p.uiState.ncMachineIndex, 0);  // the remembered machine is gone: the first one
-    EXPECT_TRUE(ui.chooserLists.empty());
-    FirstActivation(p);
-    EXPECT_TRUE(ui.chooserLists.empty());
+    Start();  // the shipped machines, copied into a folder per case
+    // When the chooser comes: settings, and whether it was shown.
+    const std::pair<const char*, bool> cases[] = {
+        {"", true},                                                    // the first start
+        {"DefaultMachine=LinuxCNC fräs\r\n", false},                   // the machine is there
+        {"DefaultMachine=Borttagen\r\n", true},                        // the machine is gone
+        {"MaskinAsk=True\r\nDefaultMachine=LinuxCNC fräs\r\n", true},  // asked every time
+        {"MaskinLast=False\r\nDefaultMachine=LinuxCNC fräs\r\n", false},
+        {"MaskinUseDefined=True\r\nMaskinDefined=Borttagen\r\n"
+         "DefaultMachine=LinuxCNC fräs\r\n",
+         true},
+    };
+    for (const auto& [settings, asks] : cases) {
+        FakeUi fresh;
+        TempDir folder;
+        std::filesystem::copy(dir.File("POST"), folder.File("POST"));
+        WriteFileOrThrow(folder.File("veltrum32.ini"), std::string("[Program]\r\n") + settings);
+        Program q(fresh, folder.Path());
+        fresh.program = &q;
+        MainWindowLoad(q, "");
+        FirstActivation(q);
+        EXPECT_EQ(fresh.chooserLists.size(), asks ? 1u : 0u) << settings;
+        if (asks) EXPECT_EQ(fresh.chooserCurrent[0], q.uiState.ncMachineIndex) << settings;
+    }
 }
 
 TEST_F(NcTest, FixedMachineAndTheChooser) {
