@@ -2,15 +2,19 @@
 // core's state, keys, and the closing sequence.
 #include "frm_main.h"
 
+#include <QAbstractSpinBox>
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QScreen>
 #include <QStatusBar>
+#include <QTextEdit>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -186,6 +190,11 @@ void FrmMain::BuildWidgets() {
     v->setSpacing(2);
     ritYta_ = new RitYta(p_, central);
     ritYta_->SetAfterEvent([this] { Mirror(); });
+    // Until the user acts, the start-up drawing follows the surface as the window is laid out,
+    // placed and maximised.
+    ritYta_->SetBeforeResize([this] {
+        if (fitUntouched_) ZoomScreen(p_, false);
+    });
     v->addWidget(ritYta_, 1);
 
     auto* bottom = new QWidget(central);
@@ -286,6 +295,7 @@ void FrmMain::BuildWidgets() {
 }
 
 void FrmMain::Run(const QString& handler) {
+    fitUntouched_ = false;
     // Quitting is closing the window: the closing questions come from there.
     if (handler == "mnuQuit") {
         close();
@@ -301,6 +311,7 @@ void FrmMain::Load(const std::string& commandLineFile) {
     p_.view.W = ritYta_->width();
     p_.view.H = ritYta_->height();
     MainWindowLoad(p_, commandLineFile);
+    fitUntouched_ = p_.drawing.ObjectCount > 0 || p_.toolPath.Count > 0;
     WindowPlacement current{false, frameGeometry().x(), frameGeometry().y(),
                             frameGeometry().width(), frameGeometry().height()};
     WindowPlacement stored = LoadWindowPlacement(p_.paths.SettingsFile(), "frm_main", current);
@@ -462,12 +473,14 @@ void FrmMain::MirrorNcWindow() {
     if (visible && !frmNcCode_) frmNcCode_ = new FrmNcCode(p_, this, [this] { Mirror(); });
     if (!frmNcCode_) return;
     frmNcCode_->Mirror();
-    if (visible && !frmNcCode_->isVisible()) {
+    if (visible && (!frmNcCode_->isVisible() || ncRaisesSeen_ != p_.uiState.ncWindowRaises)) {
         frmNcCode_->show();
         frmNcCode_->raise();
+        frmNcCode_->activateWindow();
     } else if (!visible && frmNcCode_->isVisible()) {
         frmNcCode_->hide();
     }
+    ncRaisesSeen_ = p_.uiState.ncWindowRaises;
 }
 
 bool FrmMain::event(QEvent* e) {
@@ -484,9 +497,23 @@ bool FrmMain::event(QEvent* e) {
     return QMainWindow::event(e);
 }
 
-bool FrmMain::eventFilter(QObject* watched, QEvent* e) {
-    if (e->type() != QEvent::KeyPress || !isActiveWindow() || QApplication::activeModalWidget())
+bool FrmMain::KeysForTheDrawing() const {
+    if (!isActiveWindow() || QApplication::activeModalWidget() || QApplication::activePopupWidget())
         return false;
+    QWidget* f = QApplication::focusWidget();
+    if (!f) return true;
+    if (f->window() != this || qobject_cast<QMenuBar*>(f)) return false;
+    if (auto* line = qobject_cast<QLineEdit*>(f)) return line->isReadOnly();
+    if (auto* text = qobject_cast<QPlainTextEdit*>(f)) return text->isReadOnly();
+    if (auto* text = qobject_cast<QTextEdit*>(f)) return text->isReadOnly();
+    return !qobject_cast<QComboBox*>(f) && !qobject_cast<QAbstractSpinBox*>(f);
+}
+
+bool FrmMain::eventFilter(QObject* watched, QEvent* e) {
+    const QEvent::Type type = e->type();
+    if (type == QEvent::MouseButtonPress || type == QEvent::Wheel || type == QEvent::KeyPress)
+        fitUntouched_ = false;
+    if (type != QEvent::KeyPress || !KeysForTheDrawing()) return false;
     auto* k = static_cast<QKeyEvent*>(e);
     if (k->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) return false;
     static const std::pair<int, Key> kKeys[] = {

@@ -68,6 +68,9 @@ class FrmMain : public QMainWindow {
     void MirrorMachineMenu();
     void MirrorNcWindow();
     void MirrorPluginMenus();
+    // Whether a key belongs to the drawing: no menu, popup or dialog open and no text field of
+    // the window has the focus.
+    bool KeysForTheDrawing() const;
 
     Program& p_;
     RitYta* ritYta_ = nullptr;
@@ -89,6 +92,9 @@ class FrmMain : public QMainWindow {
     std::size_t pluginActions_ = 0;  // plug-in entries already in the menus
     bool unloaded_ = false;
     bool scrollLock_ = false;
+    int ncRaisesSeen_ = 0;
+    // The drawing opened at start is fitted to the surface as laid out, until the user acts.
+    bool fitUntouched_ = false;
 };
 
 }  // namespace vt::gui

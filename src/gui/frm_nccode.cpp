@@ -41,7 +41,7 @@ QToolButton* ToolButton(const char* name, const char* tip, QWidget* parent) {
 }  // namespace
 
 FrmNcCode::FrmNcCode(Program& p, QWidget* owner, std::function<void()> afterEvent)
-    : QWidget(owner, Qt::Window), p_(p), afterEvent_(std::move(afterEvent)) {
+    : QWidget(owner, Qt::Tool), p_(p), afterEvent_(std::move(afterEvent)) {
     setObjectName("frm_nccode");
     setProperty(kTagProperty, "1002");
     setWindowTitle("NC kod");

@@ -80,6 +80,9 @@ void RitYta::paintEvent(QPaintEvent*) {
 }
 
 void RitYta::resizeEvent(QResizeEvent*) {
+    p_.view.W = std::max(1, width());
+    p_.view.H = std::max(1, height());
+    if (beforeResize_) beforeResize_();
     Render();
 }
 

@@ -21,6 +21,8 @@ class RitYta : public QWidget {
     const QImage& Image() const { return image_; }
     // Called after every forwarded event, so the window can show the new state.
     void SetAfterEvent(std::function<void()> f) { afterEvent_ = std::move(f); }
+    // Called when the size changed, with the new size already in the view, before painting.
+    void SetBeforeResize(std::function<void()> f) { beforeResize_ = std::move(f); }
 
   protected:
     void paintEvent(QPaintEvent*) override;
@@ -36,6 +38,7 @@ class RitYta : public QWidget {
     Program& p_;
     QImage image_;
     std::function<void()> afterEvent_;
+    std::function<void()> beforeResize_;
 };
 
 }  // namespace vt::gui

@@ -61,6 +61,7 @@ struct UiState {
     bool busyCursor = false;  // the hourglass over the main window
     Colour surfaceBackColor = 0;
     bool ncWindowVisible = false;         // frm_nccode is shown
+    int ncWindowRaises = 0;               // counts the commands that bring it to the front
     std::string ncCodeText;               // txtNCCode of the NC code window
     std::string ncStatusText;             // its status display
     std::vector<std::string> ncMachines;  // combo_Maskin and the mnuNCMachines entries

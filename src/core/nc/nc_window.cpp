@@ -15,6 +15,7 @@ namespace {
 void ShowWindow(Program& p) {
     GenNCCode(p);
     p.uiState.ncWindowVisible = true;
+    ++p.uiState.ncWindowRaises;  // shown or not, the window comes to the front
     p.ui.StateChanged();
 }
 
