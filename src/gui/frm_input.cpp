@@ -101,7 +101,7 @@ void FrmInput::Push() {
     }
 }
 
-void FrmInput::Run(const QPoint& topLeft) {
+void FrmInput::Prepare() {
     const ValueDialog& d = p_.valueDialog;
     for (int i = 1; i <= 3; ++i) {
         auto k = static_cast<std::size_t>(i);
@@ -116,6 +116,9 @@ void FrmInput::Run(const QPoint& topLeft) {
     g2_->setVisible(d.arcButtonsVisible);
     g3_->setVisible(d.arcButtonsVisible);
     adjustSize();
+}
+
+void FrmInput::Run(const QPoint& topLeft) {
     move(topLeft);
     closing_ = false;
     exec();

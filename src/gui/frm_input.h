@@ -19,6 +19,8 @@ class FrmInput : public QDialog {
   public:
     FrmInput(Program& p, QWidget* owner);
     // Lays the dialog out from the core's state and runs it modally at a screen position.
+    // Fields, labels and buttons for the dialog's current form, and its size for them.
+    void Prepare();
     void Run(const QPoint& topLeft);
 
   protected:

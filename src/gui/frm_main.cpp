@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCursor>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -24,6 +25,7 @@
 #include "commands/analysis.h"
 #include "commands/keys.h"
 #include "commands/menu_commands.h"
+#include "dialog_placement.h"
 #include "frm_input.h"
 #include "frm_nccode.h"
 #include "icons.h"
@@ -326,6 +328,9 @@ void FrmMain::Load(const std::string& commandLineFile) {
     move(stored.x, stored.y);
     resize(stored.w - frame.left() - frame.right(), stored.h - frame.top() - frame.bottom());
     if (stored.maximized) setWindowState(windowState() | Qt::WindowMaximized);
+    const WindowPlacement none{false, -1000000, -1000000, 0, 0};  // not stored
+    const WindowPlacement input = LoadWindowPlacement(p_.paths.SettingsFile(), "frm_input", none);
+    if (input.x != none.x && input.y != none.y) valueDialogPos_ = QPoint(input.x, input.y);
     Mirror();
 }
 
@@ -346,11 +351,28 @@ void FrmMain::StartPaintTimer() {
 
 void FrmMain::ShowValueInput(ValueDialog&) {
     if (!frmInput_) frmInput_ = new FrmInput(p_, this);
-    QWidget* anchor = inputFrame_->isVisible() ? inputFrame_ : static_cast<QWidget*>(ritYta_);
-    QPoint topLeft = inputFrame_->isVisible()
-                         ? anchor->mapToGlobal(QPoint(0, 0))
-                         : anchor->mapToGlobal(QPoint(8, anchor->height() - 160));
+    frmInput_->Prepare();
+    // The dialog's frame is taken to be as thick as the main window's.
+    const QSize decoration = frameGeometry().size() - geometry().size();
+    const QSize size = frmInput_->size() + decoration;
+    const QRect prompts(functionText_->mapToGlobal(QPoint(0, 0)),
+                        infoText_->mapToGlobal(QPoint(infoText_->width(), infoText_->height())));
+    QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    const QRect area = screen ? screen->availableGeometry() : QRect(QPoint(0, 0), QSize(1024, 768));
+    // Off the mouse (where the user is picking) and off the last point picked.
+    std::vector<QPoint> avoid;
+    if (ritYta_->rect().contains(ritYta_->mapFromGlobal(QCursor::pos())))
+        avoid.push_back(QCursor::pos());
+    CommandState& c = p_.cmd;
+    if (c.OpStep > 1) {
+        const StepPoint& s = c.Step(c.OpStep - 1);
+        avoid.push_back(
+            ritYta_->mapToGlobal(QPoint(int(ToColumn(p_.view, s.X)), int(ToRow(p_.view, s.Y)))));
+    }
+    const QPoint topLeft = PlaceDialog(prompts, size, area, avoid, valueDialogPos_);
     frmInput_->Run(topLeft);
+    // A place the user dragged it to is kept for the next time.
+    if ((frmInput_->pos() - topLeft).manhattanLength() > 4) valueDialogPos_ = frmInput_->pos();
     Mirror();
 }
 
@@ -558,6 +580,9 @@ void FrmMain::closeEvent(QCloseEvent* e) {
     const WindowPlacement placement = CurrentPlacement();
     MainWindowUnload(p_, &placement, isMinimized());
     if (frmNcCode_) frmNcCode_->SavePlacement();
+    if (valueDialogPos_)
+        SaveWindowPlacement(p_.paths.SettingsFile(), "frm_input",
+                            {false, valueDialogPos_->x(), valueDialogPos_->y(), 0, 0}, false);
     unloaded_ = true;
     qApp->removeEventFilter(this);
     e->accept();

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QTimer>
 #include <array>
+#include <optional>
 
 #include "app/settings.h"
 #include "commands/value_input.h"
@@ -93,6 +94,7 @@ class FrmMain : public QMainWindow {
     bool unloaded_ = false;
     bool scrollLock_ = false;
     int ncRaisesSeen_ = 0;
+    std::optional<QPoint> valueDialogPos_;  // where the user last moved the value dialog
     // The drawing opened at start is fitted to the surface as laid out, until the user acts.
     bool fitUntouched_ = false;
 };

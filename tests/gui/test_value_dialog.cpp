@@ -1,10 +1,13 @@
 // A construction through the real window: mouse clicks on the surface and typing into the real
 // value dialog, with Enter walking the fields.
 #include <gtest/gtest.h>
+#include <QAction>
 #include <QApplication>
+#include <QCursor>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 
@@ -136,6 +139,28 @@ TEST_F(GuiConstruction, EqualsOnABadValueSaysSoOnce) {
     });
     w.findChild<QPushButton*>("ValuesButton")->click();
     EXPECT_EQ(messages, QStringList{"Felaktigt värde, försök igen."});
+}
+
+// With the window low on the screen the dialog still opens inside it, beside the prompt lines and
+// off the point under the mouse.
+TEST_F(GuiConstruction, TheValueDialogOpensInsideTheScreen) {
+    const QRect area = w.screen()->availableGeometry();
+    w.move(area.left(), area.bottom() - w.frameGeometry().height() + 60);
+    QApplication::processEvents();
+    const QPoint mouse =
+        w.Surface()->mapToGlobal(QPoint(w.Surface()->width() - 30, w.Surface()->height() - 20));
+    QCursor::setPos(mouse);
+    QRect placed;
+    w.findChild<QAction*>("mnuCirkeloor")->trigger();
+    WhenDialogOpens([&](QDialog* d) {
+        placed = d->frameGeometry();
+        d->reject();
+    });
+    w.findChild<QPushButton*>("ValuesButton")->click();
+    ASSERT_FALSE(placed.isEmpty());
+    EXPECT_TRUE(area.contains(placed))
+        << placed.x() << "," << placed.y() << " " << placed.width() << "x" << placed.height();
+    EXPECT_FALSE(placed.contains(mouse));
 }
 
 TEST_F(GuiConstruction, TypedPointWalksTheFieldsWithEnter) {
