@@ -21,11 +21,12 @@ QPoint Inside(QPoint p, const QSize& size, const QRect& screen) {
 }  // namespace
 
 QPoint PlaceDialog(const QRect& beside, const QSize& size, const QRect& screen,
-                   const std::vector<QPoint>& avoid, std::optional<QPoint> remembered) {
+                   const std::vector<QPoint>& avoid, const std::vector<QRect>& keepClear,
+                   std::optional<QPoint> remembered) {
     std::vector<QPoint> tries;
     if (remembered) tries.push_back(*remembered);
     tries.push_back({beside.right() + kGap, beside.top()});
-    tries.push_back({beside.right() - size.width(), beside.top() - size.height() - kGap});
+    tries.push_back({beside.right() + 1 - size.width(), beside.top() - size.height() - kGap});
     tries.push_back({beside.left(), beside.top() - size.height() - kGap});
     tries.push_back({beside.left(), beside.bottom() + kGap});
     for (QPoint& t : tries)
@@ -36,10 +37,14 @@ QPoint PlaceDialog(const QRect& beside, const QSize& size, const QRect& screen,
         return std::any_of(avoid.begin(), avoid.end(),
                            [&](const QPoint& a) { return r.contains(a); });
     };
+    const auto coversARect = [&](const QPoint& t) {
+        const QRect r(t, size);
+        return r.intersects(beside) || std::any_of(keepClear.begin(), keepClear.end(),
+                                                   [&](const QRect& k) { return r.intersects(k); });
+    };
     // A place the user chose may cover the prompt lines; the others may not.
     for (std::size_t i = 0; i < tries.size(); ++i)
-        if (!coversAPoint(tries[i]) &&
-            ((i == 0 && remembered) || !QRect(tries[i], size).intersects(beside)))
+        if (!coversAPoint(tries[i]) && ((i == 0 && remembered) || !coversARect(tries[i])))
             return tries[i];
     for (const QPoint& t : tries)
         if (!coversAPoint(t)) return t;

@@ -12,9 +12,10 @@ namespace vt::gui {
 
 // The top-left corner of the dialog's frame of `size`. Tried in order: `remembered`, right of
 // `beside`, above it at its right end, above it at its left end, below it; each moved inside
-// `screen`. The first that covers none of `avoid` (with a margin) nor `beside` (the remembered
-// place may) wins, else the first that covers none of `avoid`, else the first.
+// `screen`. The first that covers none of `avoid` (with a margin), nor `beside` or `keepClear`
+// (the remembered place may) wins, else the first that covers none of `avoid`, else the first.
 QPoint PlaceDialog(const QRect& beside, const QSize& size, const QRect& screen,
-                   const std::vector<QPoint>& avoid, std::optional<QPoint> remembered);
+                   const std::vector<QPoint>& avoid, const std::vector<QRect>& keepClear,
+                   std::optional<QPoint> remembered);
 
 }  // namespace vt::gui

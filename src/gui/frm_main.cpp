@@ -369,7 +369,9 @@ void FrmMain::ShowValueInput(ValueDialog&) {
         avoid.push_back(
             ritYta_->mapToGlobal(QPoint(int(ToColumn(p_.view, s.X)), int(ToRow(p_.view, s.Y)))));
     }
-    const QPoint topLeft = PlaceDialog(prompts, size, area, avoid, valueDialogPos_);
+    // The status bar's snap toggles stay in sight.
+    const QRect bar(statusBar()->mapToGlobal(QPoint(0, 0)), statusBar()->size());
+    const QPoint topLeft = PlaceDialog(prompts, size, area, avoid, {bar}, valueDialogPos_);
     frmInput_->Run(topLeft);
     // A place the user dragged it to is kept for the next time.
     if ((frmInput_->pos() - topLeft).manhattanLength() > 4) valueDialogPos_ = frmInput_->pos();
