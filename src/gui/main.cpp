@@ -4,6 +4,7 @@
 #include <QEventLoop>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QStandardPaths>
 #include <QTime>
 #include <QTimer>
 #include <QTranslator>
@@ -83,6 +84,8 @@ int main(int argc, char** argv) {
 
     ui.SetProgram(&program);
     program.decimalSeparator = cl.decimalSeparator;
+    program.paths.documents = vt::StripTrailingSeparator(
+        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString());
     const double startSeconds = QTime::currentTime().msecsSinceStartOfDay() / 1000.0;
     QElapsedTimer sinceStart;
     sinceStart.start();

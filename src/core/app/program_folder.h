@@ -7,7 +7,8 @@
 namespace vt {
 
 struct ProgramPaths {
-    std::string folder;  // no trailing separator
+    std::string folder;     // no trailing separator
+    std::string documents;  // the user's documents folder (the window sets it; empty in batch)
 
     // A file of the program folder ("error.log" → folder/error.log).
     std::string File(const std::string& name) const;

@@ -15,8 +15,14 @@ namespace vt {
 
 using PS = ProgramSettings;
 
-ProgramSettings DefaultSettings(const std::string& programFolder) {
+ProgramSettings DefaultSettings(const std::string& programFolder,
+                                const std::string& documentsFolder) {
     ProgramSettings s;
+    if (!documentsFolder.empty()) {
+        s.Postpath = JoinPath(programFolder, "POST/");
+        s.GEOpath = s.NCpath = JoinPath(documentsFolder, "Veltrum32/");
+        return s;
+    }
     std::string drive = DriveOf(programFolder);
     std::string base = drive.empty() ? programFolder : drive;
     s.Postpath = JoinPath(programFolder, "POST/");
@@ -169,7 +175,7 @@ bool SetSettingByName(ProgramSettings& s, const std::string& key, const std::str
 
 void LoadSettings(Program& p) {
     p.errorTrail.Push("LoadSettings()");
-    const ProgramSettings def = DefaultSettings(p.paths.folder);
+    const ProgramSettings def = DefaultSettings(p.paths.folder, p.paths.documents);
     ProgramSettings s = def;
     IniDocument doc = IniDocument::Load(p.paths.SettingsFile());
     p.errorTrail.Push("INIReadString");
@@ -195,6 +201,10 @@ void LoadSettings(Program& p) {
     h.V = ReadDouble(doc, "V", 45);
     h.X = ReadDouble(doc, "X", 0);
     h.Y = ReadDouble(doc, "Y", 0);
+    h.FolderDrawing = ReadString(doc, "History", "FolderDrawing", "");
+    h.FolderDxf = ReadString(doc, "History", "FolderDxf", "");
+    h.FolderExchange = ReadString(doc, "History", "FolderExchange", "");
+    h.FolderNc = ReadString(doc, "History", "FolderNc", "");
     p.history = h;
 }
 

@@ -64,14 +64,18 @@ struct History {
     std::string S;
     double SV = 0, V = 45, X = 0, Y = 0;
     double W = 0, H = 0;
+    // The folder each kind of file dialog last used.
+    std::string FolderDrawing, FolderDxf, FolderExchange, FolderNc;
 };
 
 // The largest snap-point capacity accepted from the settings file.
 constexpr int32_t kMaxPointsLimit = 4000000;
 
-// Defaults for a program folder: Postpath is folder/POST/; GEOpath and NCpath use the folder's
-// drive where it has one, otherwise the folder itself.
-ProgramSettings DefaultSettings(const std::string& programFolder);
+// Defaults for a program folder: Postpath is folder/POST/; GEOpath and NCpath are the Veltrum32
+// folder in the user's documents folder, or without one the folder's drive where it has one,
+// otherwise the folder itself.
+ProgramSettings DefaultSettings(const std::string& programFolder,
+                                const std::string& documentsFolder = "");
 
 // One settings key: its name, the field it fills and whether closing writes it.
 using SettingField = std::variant<std::string ProgramSettings::*, int32_t ProgramSettings::*,

@@ -1,6 +1,8 @@
 // New, open, save, save as, DXF import, exchange files, and the files of start-up and closing.
 #include "files/file_commands.h"
 
+#include "files/file_folders.h"
+
 #include <cctype>
 
 #include "app/program.h"
@@ -8,6 +10,7 @@
 #include "app/text_file.h"
 #include "commands/command_reset.h"
 #include "files/dxf_reader.h"
+#include "files/file_folders.h"
 #include "files/native_file.h"
 #include "files/old_geo.h"
 #include "files/rit_file.h"
@@ -36,18 +39,20 @@ std::string Extension(const std::string& path) {
     return e;
 }
 
-FileDialogResult Ask(Program& p, bool save, const std::string& title, const char* filter,
-                     const char* ext, const std::string& proposed = "") {
+FileDialogResult Ask(Program& p, FileKind kind, bool save, const std::string& title,
+                     const char* filter, const char* ext, const std::string& proposed = "") {
     FileDialogRequest r;
     r.save = save;
     r.title = title;
     r.filter = filter;
     r.defaultExtension = ext;
-    r.initialFolder = p.settings.GEOpath;
+    r.initialFolder = StartFolder(p, kind);
     r.proposedName = proposed;
     r.confirmOverwrite = save;
     r.mustExist = !save;
-    return p.ui.FileDialog(r);
+    FileDialogResult f = p.ui.FileDialog(r);
+    if (f.chosen) RememberFolder(p, kind, f.path);
+    return f;
 }
 
 void SetDocument(Program& p, bool hasName, bool modified, const std::string& name) {
@@ -213,7 +218,8 @@ bool OpenByExtension(Program& p, const std::string& path) {
 
 void mnuOppna_Click(Program& p) {
     if (!AskSaveChanges(p, 1054)) return;
-    FileDialogResult f = Ask(p, false, p.language.GetText(1070), kOpenFilter, "vgm");
+    FileDialogResult f =
+        Ask(p, FileKind::Drawing, false, p.language.GetText(1070), kOpenFilter, "vgm");
     if (!f.chosen) return;
     switch (f.filterIndex) {
         case 1:
@@ -243,7 +249,8 @@ bool mnuSpara_Click(Program& p) {
 }
 
 bool mnuSparasom_Click(Program& p) {
-    FileDialogResult f = Ask(p, true, "Spara geometri", kSaveFilter, "vgm", p.drawing.FileName);
+    FileDialogResult f =
+        Ask(p, FileKind::Drawing, true, "Spara geometri", kSaveFilter, "vgm", p.drawing.FileName);
     if (!f.chosen) return false;
     if (!SaveGEO(p, f.path)) return false;
     // A template does not become the drawing's file.
@@ -255,7 +262,7 @@ bool mnuSparasom_Click(Program& p) {
 void mnuImportDxf_Click(Program& p) {
     ResetOperation(p);
     if (!AskSaveChanges(p, 1054)) return;
-    FileDialogResult f = Ask(p, false, p.language.GetText(1070), kDxfFilter, "dxf");
+    FileDialogResult f = Ask(p, FileKind::Dxf, false, p.language.GetText(1070), kDxfFilter, "dxf");
     if (f.chosen) OpenDxf(p, f.path);
     SetMainCaption(p);
     ZoomScreen(p, false);
@@ -264,7 +271,8 @@ void mnuImportDxf_Click(Program& p) {
 void mnuExportRit_Click(Program& p) {
     ResetOperation(p);
     if (!AskSaveChanges(p, 1054)) return;
-    FileDialogResult f = Ask(p, true, p.language.GetText(1070), kRitFilter, "rit");
+    FileDialogResult f =
+        Ask(p, FileKind::Exchange, true, p.language.GetText(1070), kRitFilter, "rit");
     if (!f.chosen) return;
     // An export is not a save: the drawing keeps its own file and its unsaved changes.
     ExportRit(p, f.path);
@@ -273,7 +281,8 @@ void mnuExportRit_Click(Program& p) {
 void mnuImportRit_Click(Program& p) {
     ResetOperation(p);
     if (!AskSaveChanges(p, 1054)) return;
-    FileDialogResult f = Ask(p, false, p.language.GetText(1070), kRitFilter, "rit");
+    FileDialogResult f =
+        Ask(p, FileKind::Exchange, false, p.language.GetText(1070), kRitFilter, "rit");
     if (!f.chosen) return;
     ReadKeeping(p, [&] {
         NewDrawing(p);

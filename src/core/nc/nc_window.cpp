@@ -5,6 +5,7 @@
 #include "app/number_format.h"
 #include "app/program.h"
 #include "app/text_file.h"
+#include "files/file_folders.h"
 #include "nc/nc_code.h"
 #include "view/printing.h"
 
@@ -53,9 +54,10 @@ void mnuSparaNCkod_Click(Program& p) {
         r.title = "Spara NC kod";
         r.filter = "NC Program (*.nc)|*.nc|Heidenhain program (*.h)|*.h|Alla filer (*.*)|*.*";
         r.defaultExtension = "nc";
-        r.initialFolder = p.settings.NCpath;
+        r.initialFolder = StartFolder(p, FileKind::NcProgram);
         r.confirmOverwrite = true;
         FileDialogResult f = p.ui.FileDialog(r);
+        if (f.chosen) RememberFolder(p, FileKind::NcProgram, f.path);
         if (!f.chosen || f.path.empty()) return;
         WriteFileOrThrow(f.path, p.uiState.ncCodeText + "\r\n");
     });

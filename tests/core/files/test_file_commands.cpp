@@ -3,8 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "app/program.h"
 #include "app/startup.h"
+#include "app/settings.h"
+#include "files/file_folders.h"
 #include "files/native_file.h"
 #include "model/drawing_ops.h"
 #include "test_util.h"
@@ -72,9 +76,43 @@ TEST_F(FileCommandTest, OpenDispatchTable) {
               "(*.dxf*)|*.dxf|Alla "
               "filer (*.*)|*.*");
     EXPECT_EQ(r.defaultExtension, "vgm");
-    EXPECT_EQ(r.initialFolder, p.settings.GEOpath);
+    // The first dialog starts in the drawing folder (made for it), the next in the last one used.
+    EXPECT_EQ(ui.fileRequests.front().initialFolder, p.settings.GEOpath);
+    EXPECT_TRUE(std::filesystem::is_directory(p.settings.GEOpath));
+    EXPECT_EQ(r.initialFolder, dir.Path());
     EXPECT_TRUE(r.mustExist);
     EXPECT_EQ(p.uiState.caption, "Veltrum32 - [  ]");
+}
+
+// Each kind of file dialog starts where that kind was last chosen, kept in the settings file's
+// History section for the next run; without one, in the Veltrum32 folder of the documents.
+TEST(FileFolders, EachKindStartsWhereItWasLastChosen) {
+    TempDir dir;
+    FakeUi ui;
+    Program p(ui, dir.File("program"));
+    std::filesystem::create_directory(dir.File("program"));
+    p.paths.documents = dir.File("Documents");
+    LoadSettings(p);
+    EXPECT_EQ(p.settings.GEOpath, dir.File("Documents/Veltrum32/"));
+    EXPECT_EQ(p.settings.NCpath, dir.File("Documents/Veltrum32/"));
+    EXPECT_EQ(StartFolder(p, FileKind::Dxf), dir.File("Documents/Veltrum32/"));
+    EXPECT_TRUE(std::filesystem::is_directory(dir.File("Documents/Veltrum32")));
+    std::filesystem::create_directories(dir.File("parts/dxf"));
+    std::filesystem::create_directories(dir.File("nc"));
+    RememberFolder(p, FileKind::Dxf, dir.File("parts/dxf/flange.dxf"));
+    RememberFolder(p, FileKind::NcProgram, dir.File("nc/o1234.nc"));
+    EXPECT_EQ(StartFolder(p, FileKind::Dxf), dir.File("parts/dxf"));
+    EXPECT_EQ(StartFolder(p, FileKind::NcProgram), dir.File("nc"));
+    EXPECT_EQ(StartFolder(p, FileKind::Drawing), dir.File("Documents/Veltrum32/"));
+    // The next run starts there too; a folder since removed falls back to the setting.
+    FakeUi ui2;
+    Program next(ui2, dir.File("program"));
+    next.paths.documents = dir.File("Documents");
+    std::filesystem::remove(dir.File("nc"));
+    LoadSettings(next);
+    EXPECT_EQ(StartFolder(next, FileKind::Dxf), dir.File("parts/dxf"));
+    EXPECT_EQ(StartFolder(next, FileKind::NcProgram), dir.File("Documents/Veltrum32/"));
+    EXPECT_TRUE(ui.messages.empty());
 }
 
 TEST_F(FileCommandTest, UnknownTypeKeepsTheDrawing) {

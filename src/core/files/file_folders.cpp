@@ -1,0 +1,69 @@
+// Start folders of the file dialogs.
+#include "files/file_folders.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "app/ini_file.h"
+#include "app/program.h"
+
+namespace vt {
+
+namespace {
+
+bool IsFolder(const std::string& path) {
+    std::error_code ec;
+    return !path.empty() && std::filesystem::is_directory(path, ec);
+}
+
+std::string& Slot(Program& p, FileKind kind) {
+    switch (kind) {
+        case FileKind::Drawing:
+            return p.history.FolderDrawing;
+        case FileKind::Dxf:
+            return p.history.FolderDxf;
+        case FileKind::Exchange:
+            return p.history.FolderExchange;
+        case FileKind::NcProgram:
+            break;
+    }
+    return p.history.FolderNc;
+}
+
+}  // namespace
+
+const char* LastFolderKey(FileKind kind) {
+    switch (kind) {
+        case FileKind::Drawing:
+            return "FolderDrawing";
+        case FileKind::Dxf:
+            return "FolderDxf";
+        case FileKind::Exchange:
+            return "FolderExchange";
+        case FileKind::NcProgram:
+            break;
+    }
+    return "FolderNc";
+}
+
+std::string StartFolder(Program& p, FileKind kind) {
+    const std::string& last = Slot(p, kind);
+    if (IsFolder(last)) return last;
+    const std::string& setting =
+        kind == FileKind::NcProgram ? p.settings.NCpath : p.settings.GEOpath;
+    if (!setting.empty() && !IsFolder(setting)) {
+        std::error_code ec;  // a folder that cannot be made leaves the dialog to choose
+        std::filesystem::create_directories(setting, ec);
+    }
+    return IsFolder(setting) ? setting : std::string();
+}
+
+void RememberFolder(Program& p, FileKind kind, const std::string& chosenFile) {
+    const std::string folder = std::filesystem::path(chosenFile).parent_path().string();
+    if (folder.empty() || folder == Slot(p, kind)) return;
+    Slot(p, kind) = folder;
+    UpdateIniFile(p.paths.SettingsFile(),
+                  [&](IniDocument& doc) { doc.Set("History", LastFolderKey(kind), folder); });
+}
+
+}  // namespace vt
