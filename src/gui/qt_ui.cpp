@@ -14,6 +14,7 @@
 
 #include "app/program.h"
 #include "app/vt_error.h"
+#include "files/file_folders.h"
 #include "frm_choose_machine.h"
 #include "frm_main.h"
 #include "frm_print.h"
@@ -228,10 +229,11 @@ std::unique_ptr<PrintJob> QtUi::StartPrint(const PrintOptions& options) {
         r.title = "Skriv ut";
         r.filter = "PDF (*.pdf)|*.pdf";
         r.defaultExtension = "pdf";
-        r.initialFolder = program_ ? program_->settings.GEOpath : std::string();
+        r.initialFolder = program_ ? StartFolder(*program_, FileKind::Drawing) : std::string();
         r.confirmOverwrite = true;
         FileDialogResult f = FileDialog(r);
         if (!f.chosen) return nullptr;
+        if (program_) RememberFolder(*program_, FileKind::Drawing, f.path);
         printer_->setOutputFileName(Q(f.path));
     }
     auto job = std::make_unique<QtPrintJob>(*printer_, options.lineWidth);

@@ -72,6 +72,8 @@ constexpr std::pair<int, std::string_view> kBuiltinTexts[] = {
     {1220, "Ett tomt fält tar maskinens värde (grått)."},
     {1221, "Maskinens värden"},
     {1222, "Maskinens värde: "},
+    {1240, "(namnlös)"},
+    {1241, "Skala"},
     {2000, " CIRKEL MED ORIGO OCH RADIE"},
     {2001, " CIRKEL MED 3 PUNKTER"},
     {2002, " CIRKEL GENOM 2 PUNKTER UTAN RADIE"},

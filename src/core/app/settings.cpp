@@ -70,6 +70,8 @@ const std::vector<SettingKey>& SettingsKeys() {
         {"MaskinAsk", &PS::MaskinAsk, true},
         {"MaskinUseDefined", &PS::MaskinUseDefined, true},
         {"MaskinDefined", &PS::MaskinDefined, true},
+        {"PrintLineWidth", &PS::PrintLineWidth, true},
+        {"PrintToolPathWidth", &PS::PrintToolPathWidth, true},
         {"PPUseMult", &PS::PPUseMult, true},
         {"Language", &PS::Language, true},
         {"DxfKeepUnits", &PS::DxfKeepUnits, true},
@@ -114,7 +116,9 @@ const std::vector<const char*>& SettingsSaveOrder() {
                                                    "MaskinUseDefined",
                                                    "MaskinDefined",
                                                    "Language",
-                                                   "DxfKeepUnits"};
+                                                   "DxfKeepUnits",
+                                                   "PrintLineWidth",
+                                                   "PrintToolPathWidth"};
     return order;
 }
 

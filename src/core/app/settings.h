@@ -49,6 +49,9 @@ struct ProgramSettings {
     // Reusing the last machine is the default: the chooser comes at the first start, when the
     // machine is gone, or every time only when the user asks for that.
     bool MaskinLast = true;
+    // Printed line widths in millimetres (text as in the file; unusable text: the default).
+    std::string PrintLineWidth = "0.25";
+    std::string PrintToolPathWidth = "0.5";
     bool MaskinAsk = false;
     bool MaskinUseDefined = false;
     std::string MaskinDefined;

@@ -29,7 +29,11 @@ class PrintJob {
     virtual bool Finish() = 0;
 };
 
-// The drawing fitted to the page; the screen's view is left as it was.
+// The line under a printed drawing: file name, date and scale (with the page's view).
+std::string PrintTitle(const Program& p, const std::string& date, double pixelsPerMm);
+// The drawing fitted to the page above its title line, lines 0.25 mm and the tool path 0.5 mm
+// wide (settings PrintLineWidth and PrintToolPathWidth, times the dialog's width), light colours
+// darkened for paper; the screen's view is left as it was.
 void PrintDrawing(Program& p, Canvas& page, const PrintOptions& options);
 // Monospaced lines, page after page.
 void PrintText(PrintJob& job, const std::string& text);

@@ -21,6 +21,7 @@ class PrintTest : public ::testing::Test {
         ui.program = &p;
         MainWindowLoad(p, "");
         p.settings.NCColor = 1234;  // apart from the end point colour
+    p.settings.IntersecColor = 65535;  // yellow, as on a dark screen
         AddLine(p, 0, 0, 100, 0, false, false, false);
         AddLine(p, 100, 0, 100, 50, false, false, false);
         double r = 20;
@@ -61,13 +62,30 @@ TEST_F(PrintTest, EverythingInColour) {
               2u + 1u + 2u);  // two lines, the circle, a point cross
     EXPECT_EQ(page.Of("arc").size(), 1u);
     EXPECT_FALSE(page.InColour(s.EndpointColor).empty());
+    // Nothing light enough to vanish on white paper (the screen's yellow marks are darkened).
+    for (const auto& d : page.calls) {
+        const int lum = (d.colour & 255) * 299 + ((d.colour >> 8) & 255) * 587 +
+                        ((d.colour >> 16) & 255) * 114;
+        EXPECT_LE(lum, 140000) << d.op << " " << d.colour;
+    }
+    // Lines 0.25 mm and the tool path 0.5 mm wide at 600 dots per inch.
+    for (const auto& d : page.InColour(s.DrawColor))
+        EXPECT_EQ(d.width, 6);
+    for (const auto& d : page.InColour(s.NCColor))
+        if (d.op == "line") EXPECT_EQ(d.width, 12);
     // The G1 move in NCColor, its label; nothing in NCIColor.
     EXPECT_FALSE(page.InColour(s.NCColor).empty());
     EXPECT_TRUE(page.InColour(s.NCIColor).empty());
     std::vector<std::string> labels;
     for (const auto& t : page.Of("text"))
         labels.push_back(t.text);
-    EXPECT_EQ(labels, (std::vector<std::string>{"P1|Small Fonts", "P2|Small Fonts"}));
+    ASSERT_EQ(labels.size(), 3u);
+    EXPECT_EQ(labels[0], "P1|Small Fonts");
+    EXPECT_EQ(labels[1], "P2|Small Fonts");
+    // The title line under the drawing: no file name yet, the date and the scale.
+    EXPECT_EQ(labels[2].rfind("(namnlös)   20", 0), 0u) << labels[2];
+    EXPECT_NE(labels[2].find("   Skala "), std::string::npos) << labels[2];
+    EXPECT_GT(page.Of("text").back().b, page.Height() * 0.9);
     // The drawing is fitted to the page: everything lies on it.
     for (const auto& d : page.Of("line")) {
         EXPECT_GE(std::min(d.a, d.c), -30);
@@ -89,8 +107,26 @@ TEST_F(PrintTest, BlackAndWhiteKeepsTheToolPathColours) {
 TEST_F(PrintTest, NothingCheckedGivesAnEmptyPage) {
     PrintOptions o;
     o.points = o.lines = o.circles = o.endpoints = o.intersections = o.toolPath = false;
-    EXPECT_TRUE(Print(o).calls.empty());
+    const auto& page = Print(o);
+    ASSERT_EQ(page.calls.size(), 1u);  // the title line only
+    EXPECT_EQ(page.calls[0].op, "text");
     ASSERT_EQ(ui.printJobs.size(), 1u);
+}
+
+TEST(PrintTitle, FileDateAndScale) {
+    FakeUi ui;
+    TempDir dir;
+    Program p(ui, dir.Path());
+    p.drawing.HasFileName = true;
+    p.drawing.FileName = "/home/m/plate.vgm";
+    p.decimalSeparator = ',';
+    const double pixelsPerMm = 600 / 25.4;
+    p.view.Skala = 2 / pixelsPerMm;  // two units on one paper millimetre
+    EXPECT_EQ(PrintTitle(p, "2026-12-10", pixelsPerMm),
+              "/home/m/plate.vgm   2026-12-10   Skala 1:2");
+    p.view.Skala = 0.4 / pixelsPerMm;
+    EXPECT_EQ(PrintTitle(p, "2026-12-10", pixelsPerMm),
+              "/home/m/plate.vgm   2026-12-10   Skala 2,5:1");
 }
 
 TEST_F(PrintTest, CancelPrintsNothing) {
