@@ -14,6 +14,7 @@
 #include "geometry/primitives.h"
 #include "model/drawing_ops.h"
 #include "nc/nc_code.h"
+#include "view/hit_tests.h"
 
 namespace vt {
 
@@ -80,6 +81,35 @@ int16_t Direction(double aS, double aE, double aP) {
     if (aP > aS || aP < aE) return kG2;
     return aS - aE <= 180 ? kG3 : kG2;
 }
+
+}  // namespace
+
+std::optional<ToolPathOp> ArcMoveAt(const Program& p, float x, float y) {
+    const CommandState& c = p.cmd;
+    const bool circular = c.Operation == OP_NC_G2 || c.Operation == OP_NC_G3;
+    if (!circular || c.OpStep != 2 || p.toolPath.Count < 1) return std::nullopt;
+    const int16_t i = CheckArcHit(p, x, y);
+    if (i < 0) return std::nullopt;
+    const RitObjekt& circle = p.drawing.Obj(i);
+    const ToolPathOp& last = p.toolPath.Op(p.toolPath.Count);
+    const StepPoint& e = c.StepPoints[1];
+    const LineMeasure s = LineLen(circle.CX, circle.CY, last.X, last.Y);
+    const LineMeasure en = LineLen(circle.CX, circle.CY, e.X, e.Y);
+    if (std::fabs(s.Length - circle.R) >= 0.00001 || std::fabs(en.Length - circle.R) >= 0.00001)
+        return std::nullopt;
+    ToolPathOp o;
+    const double aP = LineLen(circle.CX, circle.CY, x, y).AngleDeg;
+    // A full turn asks for its direction; shown counter-clockwise.
+    o.Typ = s.AngleDeg != en.AngleDeg ? Direction(s.AngleDeg, en.AngleDeg, aP) : kG3;
+    o.X = e.X;
+    o.Y = e.Y;
+    o.CX = circle.CX;
+    o.CY = circle.CY;
+    o.R = circle.R;
+    return o;
+}
+
+namespace {
 
 void CircularMove(Program& p, Pick& k) {
     CommandState& c = p.cmd;

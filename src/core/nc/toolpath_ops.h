@@ -3,7 +3,10 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
+
+#include "nc/toolpath.h"
 
 namespace vt {
 
@@ -14,6 +17,10 @@ void AddVV(Program& p, int16_t typ, double x, double y, double ignored, double c
            double r, bool incremental);
 // A G1 move (7 in incremental mode) to (x, y).
 void AddG1(Program& p, double x, double y);
+// The circular move a click at (x, y) would add in step 2 of G2/G3 (the circle under the mouse
+// through the current position and the picked end point, the direction from the side clicked);
+// none where the click would add nothing.
+std::optional<ToolPathOp> ArcMoveAt(const Program& p, float x, float y);
 // True while new moves are incremental (mnuNCIncAbs unchecked).
 bool IncrementalMode(const Program& p);
 

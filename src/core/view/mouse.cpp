@@ -13,6 +13,7 @@
 #include "commands/value_input.h"
 #include "geometry/primitives.h"
 #include "model/drawing_ops.h"
+#include "nc/toolpath_ops.h"
 #include "view/hit_tests.h"
 #include "view/renderer.h"
 #include "view/view.h"
@@ -246,14 +247,15 @@ void RubberBands(Program& p, float x, float y) {
                 DrawRect(p, p.overlay, c.Step(1).X, c.Step(1).Y, ex, ey);
                 break;
             case Arc: {
-                // The circular move from the current position to the picked end point, centred on
-                // the mouse.
+                // The circular move a click here would add: the circle under the mouse, the
+                // direction from the side of it the mouse is on.
+                const std::optional<ToolPathOp> move =
+                    ArcMoveAt(p, static_cast<float>(ex), static_cast<float>(ey));
+                if (!move) break;
                 const ToolPathOp& last = path.Op(path.Count);
-                ToolPathOp preview;
-                preview.Typ = kG3;
                 p.overlay.SetXor(true);
-                DrawG23(p, p.overlay, preview, last.X, last.Y, c.Step(1).X, c.Step(1).Y, ex, ey,
-                        LineLen(ex, ey, c.Step(1).X, c.Step(1).Y).Length, 0);
+                DrawG23(p, p.overlay, *move, last.X, last.Y, move->X, move->Y, move->CX, move->CY,
+                        move->R, 0);
                 p.overlay.SetXor(false);
                 break;
             }

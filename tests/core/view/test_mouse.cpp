@@ -8,9 +8,12 @@
 
 #include "app/program.h"
 #include "app/startup.h"
+#include "commands/command_reset.h"
 #include "commands/menu_commands.h"
 #include "commands/mode_table.h"
+#include "geometry/primitives.h"
 #include "model/drawing_ops.h"
+#include "nc/toolpath_ops.h"
 #include "test_util.h"
 #include "view/view.h"
 
@@ -115,6 +118,51 @@ TEST_F(MouseTest, CtrlTogglesOneShiftTogglesAKind) {
     EXPECT_FALSE(p.drawing.Obj(1).Selected);
     EXPECT_FALSE(p.drawing.Obj(2).Selected);
     EXPECT_FALSE(p.drawing.Obj(3).Selected);
+}
+
+// The G2/G3 preview is the move the click makes: the circle under the mouse, the direction from
+// the side of it the mouse is on.
+TEST_F(MouseTest, CircularMovePreviewIsTheMoveTheClickMakes) {
+    double r = 50;
+    AddArc(p, 0, 0, 0, 0, r, false, false, false);
+    AddRitPoint(p, 0, 50, false, false, false);  // the end point to snap to
+    for (double side : {45.0, 225.0}) {
+        p.toolPath.Clear();
+        test::AddMove(p, 0, 50, 0);
+        RunMenu(p, "mnuNCG2");
+        RitYta_MouseDown(p, kLeftButton, false, false, Col(0), Row(50));  // the end point
+        ASSERT_EQ(p.cmd.OpStep, 2);
+        const double a = side * kPi / 180;
+        const double x = 50 * std::cos(a), y = 50 * std::sin(a);
+        RitYta_MouseMove(p, 0, Col(x), Row(y));
+        const auto preview = ArcMoveAt(p, p.mouse.MouseWorldX, p.mouse.MouseWorldY);
+        ASSERT_TRUE(preview.has_value()) << side;
+        // The overlay shows an arc of that circle (drawn as a polygon), not one round the mouse
+        // through the end point.
+        const double rp = 50 / p.view.Skala;
+        const double rm = std::hypot(Col(x) - Col(0), Row(y) - Row(50));
+        int onCircle = 0, onMouseCircle = 0;
+        for (const OverlayFigure& f : p.overlay.Figures()) {
+            if (f.kind != OverlayFigure::Line) continue;
+            onCircle += std::fabs(std::hypot(f.x2 - Col(0), f.y2 - Row(0)) - rp) < 1.5;
+            onMouseCircle += std::fabs(std::hypot(f.x2 - Col(x), f.y2 - Row(y)) - rm) < 1.5;
+        }
+        EXPECT_GE(onCircle, 8) << side;
+        EXPECT_GT(onCircle, 5 * onMouseCircle) << onCircle << " " << onMouseCircle << " " << side;
+        RitYta_MouseDown(p, kLeftButton, false, false, Col(x), Row(y));
+        ASSERT_EQ(p.toolPath.Count, 2) << side;
+        const ToolPathOp& made = p.toolPath.Op(2);
+        EXPECT_EQ(made.Typ, preview->Typ) << side;
+        EXPECT_EQ(made.CX, preview->CX);
+        EXPECT_EQ(made.R, preview->R);
+        ResetOperation(p);
+    }
+    // Off every circle there is nothing to show.
+    p.toolPath.Clear();
+    test::AddMove(p, 0, 50, 0);
+    RunMenu(p, "mnuNCG3");
+    RitYta_MouseDown(p, kLeftButton, false, false, Col(0), Row(50));
+    EXPECT_FALSE(ArcMoveAt(p, 200, 200).has_value());
 }
 
 TEST_F(MouseTest, CoordinatesInTheStatusBar) {
