@@ -42,9 +42,9 @@ FrmInput::FrmInput(Program& p, QWidget* owner) : QDialog(owner), p_(p) {
         grid->addWidget(texts_[k], i, 1);
         grid->addWidget(evaluate_[k], i, 2);
     }
-    g2_ = new QPushButton("Medurs (G2)", this);
+    g2_ = new QPushButton(VT_TEXT(p_, 1257), this);
     g2_->setObjectName("cmdG2");
-    g3_ = new QPushButton("Moturs (G3)", this);
+    g3_ = new QPushButton(VT_TEXT(p_, 1258), this);
     g3_->setObjectName("cmdG3");
     auto* arcs = new QHBoxLayout;
     arcs->addWidget(g2_);
@@ -56,7 +56,7 @@ FrmInput::FrmInput(Program& p, QWidget* owner) : QDialog(owner), p_(p) {
 
     ok_ = new QPushButton("OK", this);
     ok_->setObjectName("OKButton");
-    cancel_ = new QPushButton("Avbryt", this);
+    cancel_ = new QPushButton(VT_TEXT(p_, 1256), this);
     cancel_->setObjectName("CancelButton");
     for (QPushButton* b : {ok_, cancel_, g2_, g3_}) {
         b->setAutoDefault(false);

@@ -51,7 +51,11 @@ void StatusPanel::mousePressEvent(QMouseEvent*) {
 namespace {
 
 // Captions of the snap-switch panels and the hover toggle.
-const char* PanelCaption(int i) {
+QString PanelCaption(const Program& p, int i) {
+    static const std::pair<int, int> kTexts[] = {
+        {10, 1250}, {11, 1251}, {12, 1252}, {13, 1253}, {16, 1254}};
+    for (const auto& [panel, number] : kTexts)
+        if (panel == i) return VT_TEXT(p, number);
     switch (i) {
         case 7:
             return "L/L";
@@ -59,18 +63,8 @@ const char* PanelCaption(int i) {
             return "C/C";
         case 9:
             return "L/C";
-        case 10:
-            return "Mitt";
-        case 11:
-            return "Ände";
-        case 12:
-            return "Cent";
-        case 13:
-            return "Kvad";
         case 15:
             return "Info";
-        case 16:
-            return "Förl";
         default:
             return "";
     }
@@ -81,6 +75,8 @@ const char* PanelCaption(int i) {
 FrmMain::FrmMain(Program& p) : p_(p) {
     setObjectName("frm_main");
     setProperty(kTagProperty, "1000");
+    // The toolbars have no names of their own to offer in a context menu.
+    setContextMenuPolicy(Qt::PreventContextMenu);
     BuildWidgets();
     BuildMenus();
     BuildToolbars();
@@ -245,10 +241,10 @@ void FrmMain::BuildWidgets() {
     auto* inv = new QVBoxLayout(inputFrame_);
     inv->setContentsMargins(0, 0, 0, 0);
     inv->setSpacing(1);
-    auto* values = new QPushButton("Värden...", inputFrame_);
+    auto* values = new QPushButton(VT_TEXT(p_, 1255), inputFrame_);
     values->setObjectName("ValuesButton");
     values->setFocusPolicy(Qt::NoFocus);
-    auto* avbryt = new QPushButton("Avbryt", inputFrame_);
+    auto* avbryt = new QPushButton(VT_TEXT(p_, 1256), inputFrame_);
     avbryt->setObjectName("AvbrytButton");
     avbryt->setFocusPolicy(Qt::NoFocus);
     inv->addWidget(values);
@@ -284,7 +280,7 @@ void FrmMain::BuildWidgets() {
     bar->setObjectName("StatusBar1");
     for (int i = 1; i <= 16; ++i) {
         auto* l = new StatusPanel(i, bar);
-        l->setText(PanelCaption(i));
+        l->setText(PanelCaption(p_, i));
         l->setMinimumWidth(i == 1 ? 44 : (i >= 3 && i <= 6 ? 76 : (i == 2 ? 36 : 30)));
         bar->addWidget(l, i == 1 ? 1 : 0);
         panels_[static_cast<std::size_t>(i)] = l;
@@ -408,7 +404,7 @@ void FrmMain::Mirror() {
     for (int i = 1; i <= 16; ++i) {
         StatusPanel* l = panels_[static_cast<std::size_t>(i)];
         const PanelState& ps = s.panels[static_cast<std::size_t>(i)];
-        QString text = ps.text.empty() ? PanelCaption(i) : Q(ps.text);
+        QString text = ps.text.empty() ? PanelCaption(p_, i) : Q(ps.text);
         if (l->text() != text) l->setText(text);
         l->setFrameStyle(QFrame::Panel |
                          (ps.bevel == kBevelInset ? QFrame::Sunken : QFrame::Raised));

@@ -28,7 +28,7 @@ namespace vt::gui {
 
 namespace {
 
-QToolButton* ToolButton(const char* name, const char* tip, QWidget* parent) {
+QToolButton* ToolButton(const char* name, const QString& tip, QWidget* parent) {
     auto* b = new QToolButton(parent);
     b->setObjectName(name);
     b->setIcon(CommandIcon(name));
@@ -70,9 +70,9 @@ FrmNcCode::FrmNcCode(Program& p, QWidget* owner, std::function<void()> afterEven
     machines_->setMinimumWidth(220);
     th->addWidget(label);
     th->addWidget(machines_, 1);
-    auto* copy = ToolButton("cmdClipboard", "Kopiera till Klippbordet", frameTop);
-    auto* save = ToolButton("cmdSaveNC", "Spara NC kod som fil", frameTop);
-    auto* print = ToolButton("cmdPrintNC", "Skriv ut NC kod", frameTop);
+    auto* copy = ToolButton("cmdClipboard", VT_TEXT(p_, 1259), frameTop);
+    auto* save = ToolButton("cmdSaveNC", VT_TEXT(p_, 1260), frameTop);
+    auto* print = ToolButton("cmdPrintNC", VT_TEXT(p_, 1261), frameTop);
     th->addWidget(copy);
     th->addWidget(save);
     th->addWidget(print);
@@ -90,7 +90,7 @@ FrmNcCode::FrmNcCode(Program& p, QWidget* owner, std::function<void()> afterEven
     ops_ = new QTreeWidget(tabs_);
     ops_->setObjectName("lvOps");
     ops_->setRootIsDecorated(false);
-    ops_->setHeaderLabels({"Nummer", "Operation", "Koordinater"});
+    ops_->setHeaderLabels({VT_TEXT(p_, 1262), VT_TEXT(p_, 1263), VT_TEXT(p_, 1264)});
     ops_->header()->setStretchLastSection(true);
     tabs_->addTab(ops_, "Operationer");
 

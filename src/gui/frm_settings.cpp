@@ -260,7 +260,7 @@ bool ShowFrmSettings(Program& p, QWidget* owner, SettingsDialog& dlg) {
     auto* pv = new QVBoxLayout(plugins);
     auto* list = Named(new QTreeWidget(plugins), "lvPluginList");
     list->setRootIsDecorated(false);
-    list->setHeaderLabels({"Namn", "Version", "Beskrivning"});
+    list->setHeaderLabels({VT_TEXT(p, 1266), VT_TEXT(p, 1267), VT_TEXT(p, 1268)});
     for (const PluginRow& row : PluginRows(p))
         list->addTopLevelItem(
             new QTreeWidgetItem({Q(row.name), Q(row.version), Q(row.description)}));

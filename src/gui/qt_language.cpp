@@ -107,7 +107,13 @@ void QtLanguageTarget::SetToolTip(std::size_t control, int button, const std::st
     auto* tb = qobject_cast<QToolBar*>(objects_.value(static_cast<int>(control)));
     if (!tb) return;
     QAction* a = tb->actions().value(button - 1);
-    if (a) a->setToolTip(Q(text));
+    // The tags are menu texts: a tool tip shows them without the key mark and the dots, and the
+    // toolbar's overflow menu shows the same words.
+    const QString tip = Q(text).remove('&').remove("...").trimmed();
+    if (a) {
+        a->setToolTip(tip);
+        a->setText(tip);
+    }
 }
 
 void QtLanguageTarget::SetTabCaption(std::size_t control, int tab, const std::string& text) {

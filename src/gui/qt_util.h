@@ -9,6 +9,9 @@
 
 namespace vt::gui {
 
+// A text of the program's table (the language file's when one is chosen).
+#define VT_TEXT(program, number) Q((program).language.GetText(number))
+
 inline QString Q(const std::string& s) {
     return QString::fromStdString(s);
 }

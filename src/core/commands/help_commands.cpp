@@ -18,14 +18,12 @@ std::string GuidePath(const Program& p) {
 }
 
 std::string AboutText(const Program& p) {
-    return std::string(kProgramTitle) + " " + kVersionText +
-           "\r\n\r\nProgrammapp: " + p.paths.folder +
-           "\r\nInställningsfil: " + p.paths.SettingsFile() +
-           "\r\nMaskinmapp: " + p.settings.Postpath + "\r\nPostprocessor: " +
+    const Language& l = p.language;
+    return std::string(kProgramTitle) + " " + kVersionText + "\r\n\r\n" + l.GetText(1270) +
+           p.paths.folder + "\r\n" + l.GetText(1271) + p.paths.SettingsFile() + "\r\n" +
+           l.GetText(1272) + p.settings.Postpath + "\r\n" + l.GetText(1273) +
            (FileExists(p.paths.File("vtengine")) ? p.paths.File("vtengine") : p.enginePath) +
-           "\r\n\r\nBibliotek: Qt 6 (GNU LGPL version 3), GNU C++-standardbiblioteket (GPL version "
-           "3 med "
-           "undantag för körtidsbibliotek).";
+           "\r\n\r\n" + l.GetText(1274);
 }
 
 void mnuHelpIndex_Click(Program& p) {
@@ -48,7 +46,7 @@ void mnuHelpInternet_Click(Program& p) {
 }
 
 void mnuHelpAbout_Click(Program& p) {
-    p.ui.MessageBox(AboutText(p), "Om Veltrum32", MsgButtons::Ok, MsgIcon::Information);
+    p.ui.MessageBox(AboutText(p), p.language.GetText(1269), MsgButtons::Ok, MsgIcon::Information);
 }
 
 }  // namespace vt

@@ -161,7 +161,7 @@ void NewDrawing(Program& p) {
     d.HasFileName = false;
     d.FileName.clear();
     p.uiState.ncCodeText.clear();
-    p.uiState.ncStatusText = "0 rader";
+    p.uiState.ncStatusText = "0" + p.language.GetText(1265);
     SetMainCaption(p);
     UpdatePoints(p);
 }

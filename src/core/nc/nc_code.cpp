@@ -28,7 +28,7 @@ std::string EnginePath(const Program& p) {
 
 void ShowCode(Program& p, const std::string& text, std::size_t lines) {
     p.uiState.ncCodeText = text;
-    p.uiState.ncStatusText = std::to_string(lines) + " rader";
+    p.uiState.ncStatusText = std::to_string(lines) + p.language.GetText(1265);
     p.ui.StateChanged();
 }
 
