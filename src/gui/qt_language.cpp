@@ -88,7 +88,7 @@ void QtLanguageTarget::SetControlText(std::size_t control, const std::string& te
     if (auto* m = qobject_cast<QMenu*>(o))
         m->setTitle(t);
     else if (auto* a = qobject_cast<QAction*>(o))
-        a->setText(t);
+        a->setText(a->isSeparator() ? QString() : t);  // a separator's "-" would show as a heading
     else if (auto* g = qobject_cast<QGroupBox*>(o))
         g->setTitle(t);
     else if (auto* l = qobject_cast<QLabel*>(o))
@@ -110,7 +110,7 @@ void QtLanguageTarget::SetToolTip(std::size_t control, int button, const std::st
     // The tags are menu texts: a tool tip shows them without the key mark and the dots, and the
     // toolbar's overflow menu shows the same words.
     const QString tip = Q(text).remove('&').remove("...").trimmed();
-    if (a) {
+    if (a && !a->isSeparator()) {
         a->setToolTip(tip);
         a->setText(tip);
     }

@@ -86,6 +86,9 @@ class EnglishWalk {
         for (QToolBar* t : w->findChildren<QToolBar*>())
             toolbarToggles.insert(t->toggleViewAction());
         for (QAction* a : w->findChildren<QAction*>()) {
+            // A separator with text shows it as a heading.
+            if (a->isSeparator() && !a->text().isEmpty())
+                found_ << where + "/" + a->objectName() + " separator: \"" + a->text() + "\"";
             if (a->isSeparator() || toolbarToggles.count(a)) continue;
             // Key marks and dots belong to menus, not to tool tips.
             if (a->toolTip().contains('&') || a->toolTip().endsWith("..."))
