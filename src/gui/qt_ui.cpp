@@ -226,7 +226,7 @@ std::unique_ptr<PrintJob> QtUi::StartPrint(const PrintOptions& options) {
         // No printer on this system: the pages go into a PDF file the user names.
         FileDialogRequest r;
         r.save = true;
-        r.title = "Skriv ut";
+        r.title = program_ ? program_->language.GetText(1282) : "Skriv ut";
         r.filter = "PDF (*.pdf)|*.pdf";
         r.defaultExtension = "pdf";
         r.initialFolder = program_ ? StartFolder(*program_, FileKind::Drawing) : std::string();

@@ -1,6 +1,8 @@
 // The error trail, the report text and error.log.
 #include "app/error_report.h"
 
+#include "app/language.h"
+
 #include "app/program.h"
 #include "app/text_file.h"
 
@@ -24,22 +26,34 @@ std::string FormatTrailTime(std::time_t t) {
     return buf;
 }
 
-std::string BuildErrorReport(const ErrorTrail& trail, int number, std::string_view description) {
+namespace {
+
+// The error report stays readable with a language file that lacks its texts: the built-in text
+// stands in for a missing one.
+std::string ReportText(const Language* language, int n) {
+    const std::string builtin(Language::BuiltinText(n).value_or(""));
+    if (!language) return builtin;
+    const std::string t = language->GetText(n);
+    return t == "str" + std::to_string(n) ? builtin : t;
+}
+
+}  // namespace
+
+std::string BuildErrorReport(const ErrorTrail& trail, int number, std::string_view description,
+                             const Language* language) {
+    const auto text = [&](int n) { return ReportText(language, n); };
     const std::string nl = "\r\n";
-    std::string s = "Ett fel uppstod." + nl;
-    s += "Beskrivning: " + std::string(description) + nl;
-    s += "Felnummer: " + std::to_string(number) + nl + nl;
-    s += "Information:" + nl;
+    std::string s = text(1286) + nl;
+    s += text(1287) + std::string(description) + nl;
+    s += text(1288) + std::to_string(number) + nl + nl;
+    s += text(1289) + nl;
     for (int i = 1; i <= ErrorTrail::kSize; ++i) {
         const auto& e = trail.At(i);
         s += FormatTrailTime(e.time) + " - " + e.name + nl;
     }
     s += nl;
-    s +=
-        "Om detta fel är återkommande, var god kontakta Kalmiro AB och uppge informationen i detta "
-        "fönster samt hur du fick fram detta fel." +
-        nl;
-    s += "(Klicka på Avbryt för att tving programmet att stängas av).";
+    s += text(1290) + nl;
+    s += text(1291);
     return s;
 }
 
@@ -48,9 +62,9 @@ ErrorTrail& TrailOf(Program& p) {
 }
 
 void ReportError(Program& p, const VtError& e) {
-    std::string text = BuildErrorReport(p.errorTrail, e.Number(), e.Description());
-    if (p.ui.MessageBox(text, "Fel", MsgButtons::OkCancel, MsgIcon::Critical) ==
-        MsgAnswer::Cancel) {
+    std::string text = BuildErrorReport(p.errorTrail, e.Number(), e.Description(), &p.language);
+    if (p.ui.MessageBox(text, ReportText(&p.language, 1066), MsgButtons::OkCancel,
+                        MsgIcon::Critical) == MsgAnswer::Cancel) {
         p.ui.EndProgram();
         return;
     }

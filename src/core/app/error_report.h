@@ -13,6 +13,8 @@ namespace vt {
 
 using Clock = std::function<std::time_t()>;
 
+class Language;
+
 class ErrorTrail {
   public:
     static constexpr int kSize = 8;
@@ -40,7 +42,9 @@ class ErrorTrail {
 std::string FormatTrailTime(std::time_t t);
 
 // The report text, lines separated by CR LF.
-std::string BuildErrorReport(const ErrorTrail& trail, int number, std::string_view description);
+// In the language's texts (the built-in ones without a language).
+std::string BuildErrorReport(const ErrorTrail& trail, int number, std::string_view description,
+                             const Language* language = nullptr);
 
 class Program;
 ErrorTrail& TrailOf(Program& p);

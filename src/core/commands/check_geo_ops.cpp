@@ -78,7 +78,7 @@ void MoveEndPoint(Program& p, Pick& k) {
         const StepPoint p2 = c.Step(2);
         bool onLine = (p2.X == l.X1 && p2.Y == l.Y1) || (p2.X == l.X2 && p2.Y == l.Y2);
         if (!onLine) {
-            p.ui.MessageBox("Punkten ligger inte på linjen.", "Fel", MsgButtons::Ok,
+            p.ui.MessageBox(p.language.GetText(1279), p.language.GetText(1066), MsgButtons::Ok,
                             MsgIcon::Critical);
             ResetOperation(p);
             return;

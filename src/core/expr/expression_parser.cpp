@@ -320,7 +320,8 @@ double clsExpressionParser::ParseExpression(Program& p, const std::string& text)
 }
 
 void clsExpressionParser::ReportBadValue(Program& p) {
-    p.ui.MessageBox("Felaktigt värde, försök igen.", "Fel", MsgButtons::Ok, MsgIcon::Exclamation);
+    p.ui.MessageBox(p.language.GetText(1278), p.language.GetText(1066), MsgButtons::Ok,
+                    MsgIcon::Exclamation);
 }
 
 void clsExpressionParser::AddConstant(const std::string& rawName, double value) {

@@ -705,7 +705,7 @@ bool LoadDXF(Program& p, const std::string& name) {
         return false;
     }
     if (IsBinaryDxf(bytes)) {
-        p.ui.MessageBox(p.language.GetText(2310), "Fel vid öppning", MsgButtons::Ok,
+        p.ui.MessageBox(p.language.GetText(2310), p.language.GetText(1065), MsgButtons::Ok,
                         MsgIcon::Critical);
         return false;
     }

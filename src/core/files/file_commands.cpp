@@ -171,7 +171,8 @@ bool OpenDxf(Program& p, const std::string& path) {
 }
 
 void UnknownType(Program& p) {
-    p.ui.MessageBox(p.language.GetText(2300), "Okänd fil", MsgButtons::Ok, MsgIcon::Exclamation);
+    p.ui.MessageBox(p.language.GetText(2300), p.language.GetText(1275), MsgButtons::Ok,
+                    MsgIcon::Exclamation);
 }
 
 }  // namespace
@@ -249,8 +250,8 @@ bool mnuSpara_Click(Program& p) {
 }
 
 bool mnuSparasom_Click(Program& p) {
-    FileDialogResult f =
-        Ask(p, FileKind::Drawing, true, "Spara geometri", kSaveFilter, "vgm", p.drawing.FileName);
+    FileDialogResult f = Ask(p, FileKind::Drawing, true, p.language.GetText(1280), kSaveFilter,
+                             "vgm", p.drawing.FileName);
     if (!f.chosen) return false;
     if (!SaveGEO(p, f.path)) return false;
     // A template does not become the drawing's file.

@@ -51,7 +51,7 @@ void mnuSparaNCkod_Click(Program& p) {
     Guarded(p, "mnuSparaNCkod()", [&] {
         FileDialogRequest r;
         r.save = true;
-        r.title = "Spara NC kod";
+        r.title = p.language.GetText(1281);
         r.filter = "NC Program (*.nc)|*.nc|Heidenhain program (*.h)|*.h|Alla filer (*.*)|*.*";
         r.defaultExtension = "nc";
         r.initialFolder = StartFolder(p, FileKind::NcProgram);

@@ -220,8 +220,8 @@ void mnuNCundolast_Click(Program& p) {
 }
 
 void mnuNCClearAll_Click(Program& p) {
-    if (p.ui.MessageBox("Är du säker att du vill rensa alla NC operationer?", "Rensa all NC-data",
-                        MsgButtons::YesNo, MsgIcon::Question) != MsgAnswer::Yes)
+    if (p.ui.MessageBox(p.language.GetText(1276), p.language.GetText(1277), MsgButtons::YesNo,
+                        MsgIcon::Question) != MsgAnswer::Yes)
         return;
     if (p.toolPath.Count == 0) return;
     p.toolPath.Clear();

@@ -87,12 +87,10 @@ std::string Open(const std::string& file, LoadedPlugin& out) {
 }
 
 void LoadFailed(Program& p, const std::string& what) {
+    const Language& l = p.language;
     p.ui.MessageBox(
-        "Ett fel uppstod under initieringen av Plugin:er.\r\n"
-        "Detta kan bero på att en eller flera plugin:er inte är registrerade korrekt.\r\n"
-        "Gå till Inställningar - Plugin's och registrera om plugin:erna.\r\n" +
-            what,
-        "Plugin:er", MsgButtons::Ok, MsgIcon::Critical);
+        l.GetText(1283) + "\r\n" + l.GetText(1292) + "\r\n" + l.GetText(1293) + "\r\n" + what,
+        l.GetText(1284), MsgButtons::Ok, MsgIcon::Critical);
 }
 
 }  // namespace
@@ -174,10 +172,8 @@ void cmdRegPlugins_Click(Program& p) {
         if (check.library) ::dlclose(check.library);
         if (!error.empty()) LoadFailed(p, error);
     }
-    p.ui.MessageBox(
-        "Registrering av plugin:er klar. Omstartning av Veltrum32 krävs för att plugin:erna skall "
-        "fungera.",
-        "Plugin:er", MsgButtons::Ok, MsgIcon::Information);
+    p.ui.MessageBox(p.language.GetText(1285), p.language.GetText(1284), MsgButtons::Ok,
+                    MsgIcon::Information);
 }
 
 }  // namespace vt
