@@ -39,6 +39,22 @@ void WhenDialogOpens(std::function<void(QDialog*)> answer) {
     timer->start();
 }
 
+// Reads and closes every message box while it lives.
+struct MessageBoxes {
+    MessageBoxes() {
+        timer.setInterval(10);
+        QObject::connect(&timer, &QTimer::timeout, [this] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                texts << box->text();
+                box->accept();
+            }
+        });
+        timer.start();
+    }
+    QStringList texts;
+    QTimer timer;
+};
+
 class GuiConstruction : public ::testing::Test {
   protected:
     GuiConstruction() {
@@ -80,17 +96,8 @@ TEST_F(GuiConstruction, CircleByAPickedCentreAndATypedRadius) {
 
 TEST_F(GuiConstruction, ABadRadiusKeepsTheDialogOpenWithTheFieldSelected) {
     AddLine(p, -100, 0, 100, 0, false, false, false);
-    // Every message box is read and closed.
-    QStringList messages;
-    QTimer boxes;
-    boxes.setInterval(10);
-    QObject::connect(&boxes, &QTimer::timeout, [&] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            messages << box->text();
-            box->accept();
-        }
-    });
-    boxes.start();
+    MessageBoxes boxes;
+    QStringList& messages = boxes.texts;
     w.findChild<QAction*>("mnuCirkeloor")->trigger();
     QString selected;
     bool stillOpen = false;
@@ -113,16 +120,8 @@ TEST_F(GuiConstruction, ABadRadiusKeepsTheDialogOpenWithTheFieldSelected) {
 }
 
 TEST_F(GuiConstruction, EqualsOnABadValueSaysSoOnce) {
-    QStringList messages;
-    QTimer boxes;
-    boxes.setInterval(10);
-    QObject::connect(&boxes, &QTimer::timeout, [&] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            messages << box->text();
-            box->accept();
-        }
-    });
-    boxes.start();
+    MessageBoxes boxes;
+    QStringList& messages = boxes.texts;
     w.findChild<QAction*>("mnuPointP")->trigger();
     WhenDialogOpens([&](QDialog* d) {
         auto* text2 = d->findChild<QLineEdit*>("Text2");
