@@ -6,6 +6,7 @@
 
 #include <cmath>
 
+#include "contour/contour_moves.h"
 #include "geometry/arc_span.h"
 
 namespace vt {
@@ -120,6 +121,23 @@ Chain Hole() {
     return Closed({e});
 }
 
+// The path as the moves give it: each from where the one before ended, G3 counter-clockwise.
+std::vector<ChainElement> FromMoves(const std::vector<ToolPathOp>& moves) {
+    std::vector<ChainElement> out;
+    for (std::size_t i = 1; i < moves.size(); ++i) {
+        ChainElement e = L(moves[i - 1].X, moves[i - 1].Y, moves[i].X, moves[i].Y);
+        if (moves[i].Typ == kG2 || moves[i].Typ == kG3) {
+            e.arc = true;
+            e.cx = moves[i].CX;
+            e.cy = moves[i].CY;
+            e.r = moves[i].R;
+            e.ccw = moves[i].Typ == kG3;
+        }
+        out.push_back(e);
+    }
+    return out;
+}
+
 TEST(Offset, EverySampleAtTheToolRadiusAndNeverCloser) {
     const double tool = 3;
     struct Case {
@@ -140,7 +158,11 @@ TEST(Offset, EverySampleAtTheToolRadiusAndNeverCloser) {
                     EXPECT_NEAR(r.path[i].y1, r.path[i - 1].y2, 1e-9) << what << " " << i;
                 }
                 EXPECT_NEAR(r.path.front().x1, r.path.back().x2, 1e-9) << what;
-                for (const auto& [x, y] : Samples(r.path)) {
+                // The moves made of it start with a rapid to its start and follow it exactly.
+                const std::vector<ToolPathOp> moves = ContourMoves(r.path);
+                ASSERT_EQ(moves.front().Typ, kG0);
+                EXPECT_EQ(moves.front().X, r.path.front().x1);
+                for (const auto& [x, y] : Samples(FromMoves(moves))) {
                     double nearest = HUGE_VAL;
                     for (const ChainElement& e : chain.elements)
                         nearest = std::min(nearest, Distance(e, x, y));
