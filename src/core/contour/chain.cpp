@@ -52,17 +52,15 @@ struct Extend {
     bool branched = false;
 };
 
-// Walks on from (x, y) away from the elements already used.
-Extend Walk(const Drawing& d, double x, double y, std::vector<bool>& used, int16_t start,
-            double tol) {
+// Walks on from (x, y) through the joinable elements away from those already used.
+Extend Walk(const std::vector<ChainElement>& joinable, double x, double y, std::vector<bool>& used,
+            int16_t start, double tol) {
     Extend out;
     for (;;) {
         std::vector<ChainElement> next;
         bool startHere = false;
-        for (int16_t i = 1; i <= d.ObjectCount; ++i) {
-            const RitObjekt& o = d.Obj(i);
-            if (!Usable(o) || (o.Typ == kCircle && !IsPartArc(o))) continue;
-            const ChainElement e = AsDrawn(o, i);
+        for (const ChainElement& e : joinable) {
+            const int16_t i = e.object;
             const bool atStart = Near(e.x1, e.y1, x, y, tol), atEnd = Near(e.x2, e.y2, x, y, tol);
             if (!atStart && !atEnd) continue;
             if (used[static_cast<std::size_t>(i)]) {
@@ -123,9 +121,15 @@ Chain FollowChain(const Drawing& d, int16_t start) {
         return c;
     }
     const double tol = ChainTolerance(d);
+    // Lines and part arcs, as drawn, once: a walk looks at them at every step.
+    std::vector<ChainElement> joinable;
+    for (int16_t i = 1; i <= d.ObjectCount; ++i) {
+        const RitObjekt& j = d.Obj(i);
+        if (Usable(j) && (j.Typ == kLine || IsPartArc(j))) joinable.push_back(AsDrawn(j, i));
+    }
     std::vector<bool> used(static_cast<std::size_t>(d.ObjectCount) + 1, false);
     used[static_cast<std::size_t>(start)] = true;
-    const Extend forward = Walk(d, first.x2, first.y2, used, start, tol);
+    const Extend forward = Walk(joinable, first.x2, first.y2, used, start, tol);
     c.elements.insert(c.elements.end(), forward.added.begin(), forward.added.end());
     if (forward.reachedStart &&
         Near(c.elements.back().x2, c.elements.back().y2, first.x1, first.y1, tol) &&
@@ -134,7 +138,7 @@ Chain FollowChain(const Drawing& d, int16_t start) {
         return c;
     }
     c.branched = forward.branched;
-    const Extend backward = Walk(d, first.x1, first.y1, used, start, tol);
+    const Extend backward = Walk(joinable, first.x1, first.y1, used, start, tol);
     for (const ChainElement& e : backward.added)
         c.elements.insert(c.elements.begin(), Reversed(e));
     c.branched = c.branched || backward.branched;

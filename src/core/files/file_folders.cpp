@@ -16,34 +16,33 @@ bool IsFolder(const std::string& path) {
     return !path.empty() && std::filesystem::is_directory(path, ec);
 }
 
+// Each kind's History key and its slot in the program.
+struct KindFolder {
+    FileKind kind;
+    const char* key;
+    std::string History::*slot;
+};
+constexpr KindFolder kKindFolders[] = {
+    {FileKind::Drawing, "FolderDrawing", &History::FolderDrawing},
+    {FileKind::Dxf, "FolderDxf", &History::FolderDxf},
+    {FileKind::Exchange, "FolderExchange", &History::FolderExchange},
+    {FileKind::NcProgram, "FolderNc", &History::FolderNc},
+};
+
+const KindFolder& Of(FileKind kind) {
+    for (const KindFolder& k : kKindFolders)
+        if (k.kind == kind) return k;
+    return kKindFolders[0];
+}
+
 std::string& Slot(Program& p, FileKind kind) {
-    switch (kind) {
-        case FileKind::Drawing:
-            return p.history.FolderDrawing;
-        case FileKind::Dxf:
-            return p.history.FolderDxf;
-        case FileKind::Exchange:
-            return p.history.FolderExchange;
-        case FileKind::NcProgram:
-            break;
-    }
-    return p.history.FolderNc;
+    return p.history.*(Of(kind).slot);
 }
 
 }  // namespace
 
 const char* LastFolderKey(FileKind kind) {
-    switch (kind) {
-        case FileKind::Drawing:
-            return "FolderDrawing";
-        case FileKind::Dxf:
-            return "FolderDxf";
-        case FileKind::Exchange:
-            return "FolderExchange";
-        case FileKind::NcProgram:
-            break;
-    }
-    return "FolderNc";
+    return Of(kind).key;
 }
 
 std::string StartFolder(Program& p, FileKind kind) {
