@@ -4,41 +4,18 @@
 #include <cmath>
 #include <optional>
 
-#include "geometry/arc_span.h"
+#include "contour/element_geometry.h"
 
 namespace vt {
 
 namespace {
-
-struct Vec {
-    double x, y;
-};
-
-Vec Unit(double x, double y) {
-    const double l = std::hypot(x, y);
-    return l > 0 ? Vec{x / l, y / l} : Vec{0, 0};
-}
-
-// The direction of travel at the start or the end of an element.
-Vec Tangent(const ChainElement& e, bool atEnd) {
-    if (!e.arc) return Unit(e.x2 - e.x1, e.y2 - e.y1);
-    const double px = atEnd ? e.x2 : e.x1, py = atEnd ? e.y2 : e.y1;
-    const Vec radial = Unit(px - e.cx, py - e.cy);
-    return e.ccw ? Vec{-radial.y, radial.x} : Vec{radial.y, -radial.x};
-}
-
-double Sweep(const ChainElement& e) {
-    const double a1 = std::atan2(e.y1 - e.cy, e.x1 - e.cx),
-                 a2 = std::atan2(e.y2 - e.cy, e.x2 - e.cx);
-    return e.ccw ? ArcSweep(a1, a2) : ArcSweep(a2, a1);
-}
 
 // The element moved sideways by `d` (positive: to the left of travel); none when an arc would
 // shrink to nothing.
 std::optional<ChainElement> Moved(const ChainElement& e, double d) {
     ChainElement m = e;
     if (!e.arc) {
-        const Vec t = Tangent(e, false);
+        const Vec2 t = ElementTangent(e, false);
         m.x1 += -t.y * d;
         m.y1 += t.x * d;
         m.x2 += -t.y * d;
@@ -57,10 +34,10 @@ std::optional<ChainElement> Moved(const ChainElement& e, double d) {
 }
 
 // Where the two moved elements (taken whole: lines and circles) cross, the one nearest (px, py).
-std::optional<Vec> Meet(const ChainElement& a, const ChainElement& b, double px, double py) {
-    std::vector<Vec> found;
+std::optional<Vec2> Meet(const ChainElement& a, const ChainElement& b, double px, double py) {
+    std::vector<Vec2> found;
     auto lineCircle = [&](const ChainElement& l, const ChainElement& c) {
-        const Vec t = Unit(l.x2 - l.x1, l.y2 - l.y1);
+        const Vec2 t = UnitVec(l.x2 - l.x1, l.y2 - l.y1);
         const double fx = l.x1 - c.cx, fy = l.y1 - c.cy;
         const double bq = fx * t.x + fy * t.y, cq = fx * fx + fy * fy - c.r * c.r;
         const double disc = bq * bq - cq;
@@ -70,7 +47,7 @@ std::optional<Vec> Meet(const ChainElement& a, const ChainElement& b, double px,
             found.push_back({l.x1 + u * t.x, l.y1 + u * t.y});
     };
     if (!a.arc && !b.arc) {
-        const Vec ta = Unit(a.x2 - a.x1, a.y2 - a.y1), tb = Unit(b.x2 - b.x1, b.y2 - b.y1);
+        const Vec2 ta = UnitVec(a.x2 - a.x1, a.y2 - a.y1), tb = UnitVec(b.x2 - b.x1, b.y2 - b.y1);
         const double den = ta.x * tb.y - ta.y * tb.x;
         if (std::fabs(den) < 1e-12) return std::nullopt;
         const double u = ((b.x1 - a.x1) * tb.y - (b.y1 - a.y1) * tb.x) / den;
@@ -91,8 +68,8 @@ std::optional<Vec> Meet(const ChainElement& a, const ChainElement& b, double px,
         found.push_back({mx + h * dy / dd, my - h * dx / dd});
     }
     if (found.empty()) return std::nullopt;
-    Vec best = found[0];
-    for (const Vec& f : found)
+    Vec2 best = found[0];
+    for (const Vec2& f : found)
         if (std::hypot(f.x - px, f.y - py) < std::hypot(best.x - px, best.y - py)) best = f;
     return best;
 }
@@ -105,7 +82,7 @@ bool StillForward(const ChainElement& trimmed, const ChainElement& whole) {
         return dot > 0;
     }
     const bool fullTurn = whole.x1 == whole.x2 && whole.y1 == whole.y2;
-    return fullTurn || Sweep(trimmed) <= Sweep(whole) + 1e-9;
+    return fullTurn || ElementSweep(trimmed) <= ElementSweep(whole) + 1e-9;
 }
 
 }  // namespace
@@ -131,7 +108,7 @@ OffsetResult OffsetChain(const Chain& chain, double toolRadius, OffsetSide side)
     std::vector<std::optional<ChainElement>> corner(n);
     for (std::size_t i = 0; i < joints && n > 1; ++i) {
         const std::size_t j = (i + 1) % n;
-        const Vec ta = Tangent(el[i], true), tb = Tangent(el[j], false);
+        const Vec2 ta = ElementTangent(el[i], true), tb = ElementTangent(el[j], false);
         const double cross = ta.x * tb.y - ta.y * tb.x, dot = ta.x * tb.x + ta.y * tb.y;
         const double px = el[i].x2, py = el[i].y2;
         if (std::fabs(cross) <= 1e-9 && dot > 0) {  // smooth: the moved ends meet

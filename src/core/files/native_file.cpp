@@ -61,7 +61,7 @@ std::string NativeText(const Program& p) {
     for (int i = 1; i <= t.Count; ++i) {
         const ToolPathOp& o = t.Op(i);
         s += std::to_string(o.Typ);
-        for (double v : {o.CX, o.CY, o.R, o.Spare1, o.Spare2, o.X, o.Y, o.AuxX, o.AuxY})
+        for (double v : {o.CX, o.CY, o.R, o.Comp, o.Group, o.X, o.Y, o.AuxX, o.AuxY})
             s += "," + WriteNumber(v);
         s += "," + WriteString(o.Label) + "," + WriteString(o.NCText) + nl;
     }
@@ -80,7 +80,7 @@ int FirstNonFinite(const Program& p) {
     }
     for (int i = 1; i <= p.toolPath.Count; ++i) {
         const ToolPathOp& o = p.toolPath.Op(i);
-        for (double v : {o.CX, o.CY, o.R, o.Spare1, o.Spare2, o.X, o.Y, o.AuxX, o.AuxY})
+        for (double v : {o.CX, o.CY, o.R, o.Comp, o.Group, o.X, o.Y, o.AuxX, o.AuxY})
             if (!std::isfinite(v)) return -i;
     }
     return 0;
@@ -148,7 +148,7 @@ void ReadToolPath(Program& p, const std::vector<std::string>& lines, std::size_t
         try {
             std::vector<std::string> f = SplitFields(lines[at++]);
             o.Typ = FieldInt16(f.at(0));
-            double* fields[] = {&o.CX, &o.CY, &o.R,    &o.Spare1, &o.Spare2,
+            double* fields[] = {&o.CX, &o.CY, &o.R,    &o.Comp, &o.Group,
                                 &o.X,  &o.Y,  &o.AuxX, &o.AuxY};
             for (std::size_t k = 0; k < 9; ++k)
                 *fields[k] = FieldNumber(f.at(k + 1));
@@ -163,6 +163,9 @@ void ReadToolPath(Program& p, const std::vector<std::string>& lines, std::size_t
             skipped.push_back(line);
             continue;
         }
+        // Compensation is switched only on straight cutting moves.
+        if (kind != kG1 || !(o.Comp == kCompLeft || o.Comp == kCompRight || o.Comp == kCompOff))
+            o.Comp = kCompNone;
         t.Ops.push_back(o);
         ++t.Count;
     }

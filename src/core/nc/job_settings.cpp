@@ -23,6 +23,13 @@ const std::vector<JobField> kFields = {
     {"Peck", JobKind::Number, 0, 10000, false, "0", nullptr, 0, 1210, "--peck"},
     {"Coolant", JobKind::Choice, 0, 0, false, "Off", "Off|Flood|Mist", 1215, 1211, "--coolant"},
     {"ZMoves", JobKind::Choice, 0, 0, false, "On", "On|Off", 1218, 1212, "--z-moves"},
+    // Contours take these when they are made.
+    {"ToolDiameter", JobKind::Number, 0, 1000, true, "6", nullptr, 0, 1294, "--tool-diameter"},
+    {"Compensation", JobKind::Choice, 0, 0, false, "Computed", "Computed|Control|Off", 1296, 1295,
+     "--compensation"},
+    {"Lead", JobKind::Choice, 0, 0, false, "Arc", "None|Line|Arc", 1300, 1299, "--lead"},
+    {"LeadSize", JobKind::Number, 0, 10000, false, "5", nullptr, 0, 1303, "--lead-size"},
+    {"Overlap", JobKind::Number, 0, 10000, false, "1", nullptr, 0, 1304, "--overlap"},
 };
 
 std::vector<std::string_view> Split(std::string_view s, char sep) {

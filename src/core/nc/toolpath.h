@@ -17,13 +17,22 @@ inline constexpr int16_t kG3 = 3;
 inline constexpr int16_t kIncremental = 6;
 inline constexpr int16_t kManualLine = 255;
 
+// Tool radius compensation on the control, carried by the move that switches it: on to the left
+// (G41, RL) or right (G42, RR) of travel before the move, or off (G40, R0).
+inline constexpr int16_t kCompNone = 0;
+inline constexpr int16_t kCompLeft = 1;
+inline constexpr int16_t kCompRight = 2;
+inline constexpr int16_t kCompOff = 3;
+
 struct ToolPathOp {
     int16_t Typ = 0;
     double X = 0, Y = 0, Z = 0;
     double AuxX = 0, AuxY = 0, AuxZ = 0;
     double CX = 0, CY = 0, CZ = 0;
     double R = 0;
-    double Spare1 = 0, Spare2 = 0;
+    // Files keep both in fields that older versions wrote as 0.
+    double Comp = kCompNone;  // the compensation this move switches
+    double Group = 0;         // moves made in one step (a contour) share a number; 0 alone
     std::string NCText;
     std::string Label;
 };

@@ -58,7 +58,7 @@ TEST_F(NativeFileTest, RoundTripKeepsEveryStoredField) {
     ToolPathOp& a = t.Op(1);
     a.Typ = 2;
     a.CX = 2.5;
-    a.Spare1 = 0.25;
+    a.Group = 0.25;
     a.X = 3;
     a.AuxY = 5;
     a.Label = "G1 X10, \"quoted\"";
@@ -97,7 +97,7 @@ TEST_F(NativeFileTest, RoundTripKeepsEveryStoredField) {
     EXPECT_EQ(o.Typ, 2);
     EXPECT_EQ(o.CX, 2.5);
     EXPECT_EQ(o.R, 0);
-    EXPECT_EQ(o.Spare1, 0.25);
+    EXPECT_EQ(o.Group, 0.25);
     EXPECT_EQ(o.X, 3);
     EXPECT_EQ(o.AuxY, 5);
     EXPECT_EQ(o.Label, "G1 X10, 'quoted'");  // a double quote cannot be stored
