@@ -56,6 +56,10 @@ void ParseSettings(const std::vector<std::string>& lines, std::size_t at, JobVal
     }
 }
 
+bool Kind1(int typ) {
+    return typ == 1 || typ == 7;
+}
+
 }  // namespace
 
 Job ParseJob(const std::string& text) {
@@ -98,6 +102,14 @@ Job ParseJob(const std::string& text) {
         r.r = Number(f[13], line, 14);
         r.auxX = Number(f[14], line, 15);
         r.auxY = Number(f[15], line, 16);
+        const double comp = Number(f[16], line, 17);
+        if (comp != 0 && !((comp == 1 || comp == 2 || comp == 3) && Kind1(r.typ)))
+            throw EngineError("line " + std::to_string(line) +
+                              ": item 17 switches tool radius "
+                              "compensation (1 left, 2 right, 3 off) on straight cutting moves "
+                              "only, not \"" +
+                              f[16] + "\"");
+        r.comp = static_cast<int>(comp);
         r.ncText = f[33];
         r.label = f[34];
         job.records.push_back(r);

@@ -18,6 +18,7 @@ class EngineError : public std::runtime_error {
 struct JobRecord {
     int typ = 0;  // move kind; 255 a manual line or a mode marker
     double x = 0, y = 0, cx = 0, cy = 0, r = 0, auxX = 0, auxY = 0;
+    int comp = 0;  // item 17: the tool radius compensation this move switches (kComp*)
     std::string ncText, label;
     bool IsMarker() const {
         return typ == 255 && label.empty() && (ncText == "(INKREMENT)" || ncText == "(ABSOLUT)");

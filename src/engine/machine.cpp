@@ -192,6 +192,10 @@ Machine LoadMachine(const std::string& path) {
     m.coolantFlood = get(P, "CoolantFlood", m.coolantFlood);
     m.coolantMist = get(P, "CoolantMist", m.coolantMist);
     m.coolantOff = get(P, "CoolantOff", m.coolantOff);
+    m.compLeft = get(P, "CompLeft", "");
+    m.compRight = get(P, "CompRight", "");
+    m.compOff = get(P, "CompOff", "");
+    m.compEvery = integer("CompEvery", 0) != 0;
     std::string tol = get(P, "ArcTolerance", "0.002");
     auto t = ParseIniNumber(tol);
     if (!t || *t < 0) throw EngineError("[POST] ArcTolerance: \"" + tol + "\" is not a distance");

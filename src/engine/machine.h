@@ -66,6 +66,12 @@ struct Machine {
     std::string spindleCW = "M3", spindleCCW = "M4", spindleOff = "M5";
     std::string coolantFlood = "M8", coolantMist = "M7", coolantOff = "M9";
     double arcTolerance = 0.002;
+    // Tool radius compensation: the words behind {COMP} on the move that switches it on to the
+    // left or right ({T} the tool) or off; without them the machine cannot take a contour that
+    // leaves the compensation to the control. compEvery: the word on every block ({COMP} then
+    // says the state: RL, RR or R0), else only where it changes.
+    std::string compLeft, compRight, compOff;
+    bool compEvery = false;
 };
 
 // Reads and checks a machine definition; throws EngineError on a missing file or a bad value.

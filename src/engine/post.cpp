@@ -303,8 +303,20 @@ class Writer {
             if (key == "PECK") return Units(s_.peck > 0 ? s_.peck : s_.depth, m_.formatZ);
             if (key == "PLUNGE") return Units(s_.plunge, m_.formatF);
             if (key == "FEED") return Units(s_.feed, m_.formatF);
+            if (key == "COMP") return CompWord();
             return std::nullopt;
         };
+    }
+
+    // The compensation word of the block being written: the switch this move makes, else the
+    // state where the machine repeats it on every block.
+    std::string CompWord() const {
+        const int word = switch_ != 0 ? switch_ : m_.compEvery ? (comp_ != 0 ? comp_ : 3) : 0;
+        const std::string& w = word == 1   ? m_.compLeft
+                               : word == 2 ? m_.compRight
+                               : word == 3 ? m_.compOff
+                                           : std::string();
+        return Replace(w, "{T}", std::to_string(s_.tool));
     }
 
     const NumberFormat& Format(int axis) const { return axis == 0 ? m_.formatX : m_.formatY; }
@@ -469,10 +481,27 @@ class Writer {
             if (s_.zMoves && !atSafe_) Retract(false);
             Linear(m_.rapid, m_.gRapid, false, tx, ty, r.x, r.y, r.label);
         } else if (kind == 1) {
+            if (r.comp != 0) SwitchCompensation(r, index);
             Linear(m_.linear, m_.gLinear, true, tx, ty, r.x, r.y, r.label);
+            if (switch_ != 0) comp_ = switch_ == 3 ? 0 : switch_;
+            switch_ = 0;
         } else {
             Arc(r, index, tx, ty);
         }
+    }
+
+    void SwitchCompensation(const JobRecord& r, std::size_t index) {
+        const std::string where =
+            "record " + std::to_string(index + 1) + (r.label.empty() ? "" : " (" + r.label + ")");
+        if (m_.compLeft.empty() || m_.compRight.empty() || m_.compOff.empty() ||
+            m_.linear.find("{COMP}") == std::string::npos)
+            throw EngineError(where + ": " + m_.name +
+                              " has no tool radius compensation (CompLeft, CompRight, CompOff "
+                              "and {COMP} in Linear); make the contour with the compensation "
+                              "computed by the program");
+        if (r.comp != 3 && comp_ != 0)
+            throw EngineError(where + ": tool radius compensation is switched on twice");
+        switch_ = r.comp;
     }
 
     // An NC point: a drilling cycle where the machine has one and the program moves Z, else a
@@ -667,6 +696,8 @@ class Writer {
     int64_t feed_ = 0;
     bool feedKnown_ = false;
     std::string lastCode_;
+    int comp_ = 0;    // the control's compensation: 0 off, 1 left, 2 right
+    int switch_ = 0;  // what the block being written switches it to (3 off)
 };
 
 }  // namespace

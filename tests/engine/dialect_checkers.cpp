@@ -188,7 +188,8 @@ class Heidenhain {
                 y += number(2), coord = true;
             else if (t.rfind("IZ", 0) == 0 && w[0] == "L")
                 z += number(2), coord = true;
-            else if (t == "R0" && w[0] != "CC") {
+            else if ((t == "R0" || t == "RL" || t == "RR") && w[0] != "CC") {
+                // Radius compensation: the programmed contour is read as written.
             } else if (t == "FMAX" && w[0] == "L")
                 fmax = true;
             else if (t[0] == 'F' && w[0] != "CC" && std::regex_match(t.substr(1), kUnsigned)) {

@@ -73,12 +73,13 @@ bool HaveRs274() {
 Interpretation RunRs274(const std::string& program) {
     TempDir dir;
     WriteFile(dir.File("p.ngc"), program);
-    // The machine's tool table: tools 1 to 99 with their lengths and diameters. rs274 shares the
-    // table through a file in $HOME: a home of its own keeps parallel runs apart.
+    // The machine's tool table: tools 1 to 99 with their lengths and a diameter of 6 mm. The
+    // stand-alone interpreter reads the table in inches. rs274 shares the table through a file in
+    // $HOME: a home of its own keeps parallel runs apart.
     std::string tools;
     for (int t = 1; t <= 99; ++t)
         tools += "T" + std::to_string(t) + " P" + std::to_string(t) + " Z" +
-                 std::to_string(40 + t) + " D6 ;\n";
+                 std::to_string(40 + t) + " D0.236220472440945 ;\n";
     WriteFile(dir.File("tools.tbl"), tools);
     const std::string cmd = "cd '" + dir.Path() + "' && HOME='" + dir.Path() +
                             "' rs274 -t tools.tbl -g p.ngc >out.txt 2>err.txt";

@@ -8,7 +8,9 @@
 #include <random>
 
 #include "contour/contour_moves.h"
+#include "contour/contour_path.h"
 #include "contour/offset.h"
+#include "core/contour/contour_fixtures.h"
 #include "engine_test_util.h"
 #include "files/native_file.h"
 #include "interpreter.h"
@@ -107,6 +109,85 @@ TEST_F(Interpreter, ComputedContoursRunAsDrawn) {
                 EXPECT_RUNS_AS_DRAWN(path, mill, NcProgram(path, mill), Check(mill));
         }
     }
+}
+
+// The interpreter's cutting moves as contour elements.
+std::vector<ChainElement> CuttingMoves(const test::Interpretation& run, double depth) {
+    std::vector<ChainElement> out;
+    for (const test::CanonMove& m : run.moves) {
+        if (m.kind == test::CanonMove::Traverse || std::fabs(m.z + depth) > 1e-6 ||
+            std::fabs(m.sz + depth) > 1e-6)
+            continue;
+        ChainElement e;
+        e.x1 = m.sx, e.y1 = m.sy, e.x2 = m.x, e.y2 = m.y;
+        if (m.kind == test::CanonMove::Arc) {
+            e.arc = true;
+            e.cx = m.cx, e.cy = m.cy, e.ccw = m.rotation > 0;
+            e.r = std::hypot(m.sx - m.cx, m.sy - m.cy);
+        }
+        out.push_back(e);
+    }
+    return out;
+}
+
+// Contours with the compensation left to the control (G41/G42 with the tool table's D6): the
+// interpreter's own compensated path, sampled, never comes closer to the part than the tool
+// radius and reaches every part of it but the inside of sharp corners.
+TEST_F(Interpreter, ControlCompensatedContoursCutThePart) {
+    using namespace contour_fixtures;
+    const double r = 3;
+    struct Case {
+        const char* name;
+        Chain part;
+        ContourSide side;
+    };
+    const Case cases[] = {{"plate", Plate(), ContourSide::Outside},
+                          {"pocket", LShape(), ContourSide::Inside},
+                          {"hole", Hole(), ContourSide::Inside}};
+    for (const Case& c : cases)
+        for (bool climb : {true, false})
+            for (LeadKind lead : {LeadKind::Line, LeadKind::Arc}) {
+                ContourOptions o;
+                o.side = c.side;
+                o.climb = climb;
+                o.compensation = Compensation::Control;
+                o.lead = lead;
+                o.overlap = 2;
+                const ContourPlan plan = PlanContour(c.part, o);
+                ASSERT_FALSE(plan.refused) << c.name;
+                ToolPath path;
+                for (const ToolPathOp& m : plan.moves) {
+                    path.Ops.push_back(m);
+                    ++path.Count;
+                }
+                for (const Mill& mill : kMills) {
+                    const std::string nc = NcProgram(path, mill);
+                    const std::string what = std::string(c.name) + (climb ? " climb " : " conv ") +
+                                             mill.file + "\n" + nc;
+                    EXPECT_NE(nc.find(climb ? "41" : "42"), std::string::npos) << what;
+                    const test::Interpretation run = RunRs274(nc);
+                    ASSERT_TRUE(run.ok) << run.error << what;
+                    const auto samples = Samples(CuttingMoves(run, 1));
+                    ASSERT_FALSE(samples.empty()) << what;
+                    for (const auto& [x, y] : samples) {
+                        double nearest = HUGE_VAL;
+                        for (const ChainElement& e : c.part.elements)
+                            nearest = std::min(nearest, Distance(e, x, y));
+                        ASSERT_GE(nearest, r - 0.002) << what << " at " << x << ", " << y;
+                    }
+                    for (const auto& [px, py] : Samples(c.part.elements)) {
+                        double nearest = HUGE_VAL;
+                        for (const auto& [x, y] : samples)
+                            nearest = std::min(nearest, std::hypot(x - px, y - py));
+                        bool sharp = false;  // the L's corners, which a round tool cannot reach
+                        for (const ChainElement& e : c.part.elements)
+                            sharp = sharp || (!e.arc && c.part.elements.size() == 6 &&
+                                              std::hypot(px - e.x2, py - e.y2) < r + 0.1);
+                        if (!sharp)
+                            ASSERT_LT(nearest, r + 0.05) << what << " part " << px << "," << py;
+                    }
+                }
+            }
 }
 
 TEST_F(Interpreter, EveryExample) {

@@ -11,6 +11,8 @@
 #include <sstream>
 
 #include "app/text_file.h"
+#include "contour/contour_path.h"
+#include "core/contour/contour_fixtures.h"
 #include "dialect_checkers.h"
 #include "engine_test_util.h"
 #include "interpreter.h"
@@ -367,6 +369,69 @@ TEST(Engine, ProgramExitStatusAndOutput) {
     std::string err = ReadAll(dir.File("err.txt"));
     EXPECT_NE(err.find("machine definition not found"), std::string::npos) << err;
     EXPECT_EQ(err.find('\n'), err.size() - 1);
+}
+
+}  // namespace
+}  // namespace vt::engine
+
+namespace vt::engine {
+namespace {
+
+// A contour with the compensation left to the control: switched on on the straight lead-in after
+// the plunge and off on the lead-out, in each dialect's words; a machine without compensation
+// refuses it instead of cutting the drawn line.
+TEST(Post, CompensationOnTheControlInEachDialect) {
+    for (bool climb : {true, false}) {
+        ContourOptions o;
+        o.climb = climb;
+        o.compensation = Compensation::Control;
+        o.lead = LeadKind::Arc;
+        const ContourPlan plan = PlanContour(contour_fixtures::Plate(), o);
+        ASSERT_FALSE(plan.refused);
+        ToolPath t;
+        for (const ToolPathOp& m : plan.moves) {
+            t.Ops.push_back(m);
+            ++t.Count;
+        }
+        const std::string on = climb ? "RL" : "RR";
+        const std::vector<std::string> h = et::Lines(t, MachineFile("heidenhain"));
+        std::size_t first = 0, last = 0, withComp = 0;
+        for (std::size_t i = 0; i < h.size(); ++i)
+            if (h[i].find(" " + on) != std::string::npos) {
+                if (!first) first = i;
+                last = i;
+                ++withComp;
+            }
+        ASSERT_GT(first, 0u);
+        EXPECT_NE(h[first - 1].find(" Z-1.000 R0 F"), std::string::npos)
+            << h[first - 1];  // plunged
+        EXPECT_EQ(h[first].rfind(std::to_string(first) + " L X", 0), 0u) << h[first];
+        EXPECT_NE(h[last + 1].find(" R0"), std::string::npos) << h[last + 1];  // switched off
+        EXPECT_EQ(h[last + 1].rfind(std::to_string(last + 1) + " L X", 0), 0u);
+        // Every block between: the contour's lines and arcs.
+        for (std::size_t i = first; i <= last; ++i)
+            EXPECT_TRUE(h[i].find(" " + on) != std::string::npos ||
+                        h[i].find(" CC X") != std::string::npos)
+                << h[i];
+        std::string text;
+        for (const std::string& l : h)
+            text += l + "\n";
+        EXPECT_EQ(test::ComparePath(t, test::ReadHeidenhain(text), {0.001, 0, 5, 1, true}), "")
+            << text;
+        const std::string iso = Text(t, MachineFile("iso_fanuc_mill"));
+        const std::string g = climb ? "G41 D1 " : "G42 D1 ";
+        ASSERT_NE(iso.find(g), std::string::npos) << iso;
+        EXPECT_EQ(iso.find(g), iso.rfind(g));
+        const std::size_t off = iso.find("G40 ", iso.find(g));
+        EXPECT_LT(off, iso.find("G0 Z5", iso.find(g))) << iso;
+        try {
+            et::Lines(t, MachineFile("iso_lathe_diameter"));
+            ADD_FAILURE() << "the lathe took a compensated contour";
+        } catch (const EngineError& e) {
+            EXPECT_NE(std::string(e.what()).find("no tool radius compensation"), std::string::npos)
+                << e.what();
+        }
+    }
 }
 
 }  // namespace

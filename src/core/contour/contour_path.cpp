@@ -224,11 +224,21 @@ ContourPlan PlanContour(const Chain& chain, const ContourOptions& o) {
         }
         path = off.path;
     }
-    if (chain.closed && o.overlap > 0) {
+    double overlap = o.overlap;
+    if (control && chain.closed) {
+        // The control reaches the contour only where the straight engage move's offset meets the
+        // first element's: the overlap must cut what it passed by.
+        const ChainElement& e = path.front();
+        double missed = r;
+        if (e.arc && e.ccw == left)
+            missed = e.r > 2 * r ? e.r * std::asin(r / (e.r - r)) : ElementLength(e);
+        overlap = std::max(overlap, 1.1 * missed);
+    }
+    if (chain.closed && overlap > 0) {
         double total = 0;
         for (const ChainElement& e : path)
             total += ElementLength(e);
-        const std::vector<ChainElement> more = Prefix(path, std::min(o.overlap, total));
+        const std::vector<ChainElement> more = Prefix(path, std::min(overlap, total));
         path.insert(path.end(), more.begin(), more.end());
     }
     if (control) path = HalveFullTurns(path);

@@ -27,9 +27,10 @@ std::string Quoted(const std::string& s) {
     return out + "\"";
 }
 
-std::string Record(int typ, const std::array<double, 7>& v, const std::string& text,
+std::string Record(int typ, const std::array<double, 8>& v, const std::string& text,
                    const std::string& label) {
-    // Items 1–4, X, Y, four zeros, CX, CY, a zero, R, AuxX, AuxY, seventeen zeros, text, label.
+    // Items 1–4, X, Y, four zeros, CX, CY, a zero, R, AuxX, AuxY, the compensation switched,
+    // sixteen zeros, text, label.
     std::string line = "-1,-1,0," + std::to_string(typ);
     auto add = [&](double x) { line += "," + JobNumber(x); };
     add(v[0]);
@@ -42,7 +43,8 @@ std::string Record(int typ, const std::array<double, 7>& v, const std::string& t
     add(v[4]);
     add(v[5]);
     add(v[6]);
-    for (int i = 0; i < 17; ++i)
+    add(v[7]);
+    for (int i = 0; i < 16; ++i)
         add(0);
     return line + "," + Quoted(text) + "," + Quoted(label);
 }
@@ -63,7 +65,7 @@ std::string JobFileText(const ToolPath& path, const JobOptions& options) {
             if (!now && before) records.push_back(Record(255, {}, "(ABSOLUT)", ""));
         }
         records.push_back(
-            Record(o.Typ, {o.X, o.Y, o.CX, o.CY, o.R, o.AuxX, o.AuxY}, o.NCText, o.Label));
+            Record(o.Typ, {o.X, o.Y, o.CX, o.CY, o.R, o.AuxX, o.AuxY, o.Comp}, o.NCText, o.Label));
     }
     const std::string header[] = {
         "1234",  options.machineFile,   "0", "False", "False", "False", Flag(options.blockNumbers),
