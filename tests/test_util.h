@@ -70,6 +70,27 @@ class FakeUi : public Ui {
         return f;
     }
 
+    // Answers to the contour question (cancelled when empty), the questions as asked and the
+    // objects selected while each was open.
+    std::deque<ContourQuestion> contourAnswers;
+    std::vector<ContourQuestion> contourQuestions;
+    std::vector<std::vector<int>> selectedWhenAsked;
+    std::vector<std::string> promptWhenAsked;
+    bool AskContour(ContourQuestion& q) override {
+        contourQuestions.push_back(q);
+        std::vector<int> selected;
+        for (int i = 1; program && i <= program->drawing.ObjectCount; ++i)
+            if (program->drawing.Obj(i).Selected) selected.push_back(i);
+        selectedWhenAsked.push_back(selected);
+        promptWhenAsked.push_back(program ? program->uiState.infoText : "");
+        if (contourAnswers.empty()) return false;
+        const bool closed = q.closed;
+        q = contourAnswers.front();
+        q.closed = closed;
+        contourAnswers.pop_front();
+        return true;
+    }
+
     // The dialog stays open until an answer confirms or cancels it.
     void ShowValueInput(ValueDialog& d) override {
         shownDialogs.push_back(d);

@@ -108,6 +108,7 @@ const std::vector<MenuEntry> kLayout = {
     {E::Item, "mnuNCG2", "Punkt med G2/G3"},
     {E::Item, "mnuNCG3", "Punkt med G3"},
     {E::Item, "mnuNCAutoKontur", "Följ kontur"},
+    {E::Item, "mnuNCKedja", "Kontur från kedja"},
     {E::Break, "mnuBreak17", "-"},
     {E::Item, "mnuNCKonturL", "Konturlängd"},
     {E::Item, "mnuNCDistance", "Avstånd"},

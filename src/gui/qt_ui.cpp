@@ -16,6 +16,7 @@
 #include "app/vt_error.h"
 #include "files/file_folders.h"
 #include "frm_choose_machine.h"
+#include "frm_contour.h"
 #include "frm_main.h"
 #include "frm_print.h"
 #include "frm_settings.h"
@@ -167,6 +168,10 @@ void QtUi::StartPaintTimer() {
 
 void QtUi::MovePointerBy(int dx, int dy) {
     QCursor::setPos(QCursor::pos() + QPoint(dx, dy));
+}
+
+bool QtUi::AskContour(ContourQuestion& question) {
+    return program_ && ContourDialog(main_, *program_, question);
 }
 
 int QtUi::ChooseMachine(const std::vector<std::string>& names, int current) {

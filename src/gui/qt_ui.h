@@ -36,6 +36,7 @@ class QtUi : public Ui {
     void StartPaintTimer() override;
     void MovePointerBy(int dx, int dy) override;
     int ChooseMachine(const std::vector<std::string>& names, int current) override;
+    bool AskContour(ContourQuestion& question) override;
     void SetClipboard(const std::string& text) override;
     void OpenExternal(const std::string& target) override;
     bool ShowSettings(SettingsDialog& dialog) override;

@@ -42,6 +42,13 @@ enum class MsgIcon : int {
 };
 enum class MsgAnswer : int { Ok = 1, Cancel = 2, Yes = 6, No = 7 };
 
+// The questions of a contour from a chain: on which side the tool runs and which way it mills.
+struct ContourQuestion {
+    bool closed = false;  // a closed chain: outside or inside, else left or right
+    int side = 0;         // 0 left or outside, 1 right or inside, 2 on the line
+    bool climb = true;
+};
+
 class Ui {
   public:
     virtual ~Ui() = default;
@@ -92,6 +99,9 @@ class Ui {
 
     // Replaces the clipboard's content with the text.
     virtual void SetClipboard(const std::string& text) {}
+
+    // Asks modally for the side and direction of a contour; false when cancelled.
+    virtual bool AskContour(ContourQuestion& question) { return false; }
 
     // frm_Settings: true when closed with OK (the copy then holds the new settings).
     virtual bool ShowSettings(SettingsDialog& dialog) { return false; }

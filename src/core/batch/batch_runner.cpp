@@ -108,6 +108,7 @@ class BatchUi : public Ui {
     void SetClipboard(const std::string& text) override;
     void OpenExternal(const std::string& target) override;
     bool ShowPrintDialog(PrintMode mode, PrintOptions& options) override;
+    bool AskContour(ContourQuestion& question) override;
     std::unique_ptr<PrintJob> StartPrint(const PrintOptions& options) override;
     Program* program = nullptr;
 
@@ -260,6 +261,25 @@ int BatchUi::ChooseMachine(const std::vector<std::string>& names, int) {
     auto it = std::find(names.begin(), names.end(), w[1]);
     if (it == names.end()) r_.Fail("no machine is called " + w[1]);
     return static_cast<int>(it - names.begin());
+}
+
+// "contour SIDE [climb|conventional]": left, right or on for an open chain, outside, inside or
+// on for a closed one.
+bool BatchUi::AskContour(ContourQuestion& q) {
+    std::vector<std::string> w = r_.Answer({"contour", "cancel"}, "contour question");
+    if (w[0] == "cancel") return false;
+    const char* sides[2][3] = {{"left", "right", "on"}, {"outside", "inside", "on"}};
+    const int kind = q.closed ? 1 : 0;
+    q.side = -1;
+    for (int i = 0; i < 3 && w.size() > 1; ++i)
+        if (w[1] == sides[kind][i]) q.side = i;
+    if (q.side < 0)
+        r_.Fail(std::string("contour takes ") + sides[kind][0] + ", " + sides[kind][1] +
+                " or on for this " + (q.closed ? "closed" : "open") + " chain");
+    if (w.size() > 2 && w[2] != "climb" && w[2] != "conventional")
+        r_.Fail("contour mills climb or conventional, not " + w[2]);
+    q.climb = w.size() < 3 || w[2] == "climb";
+    return true;
 }
 
 void BatchUi::OpenExternal(const std::string& target) {

@@ -186,6 +186,7 @@ const std::vector<ModeRow> kModes = {
      K::Points,
      false,
      0},
+    {OP_NC_CHAIN, "OP_NC_CHAIN", "mnuNCKedja", 1320, {1306}, K::LinesAndArcs, false, 0},
     {OP_LINE_INFO, "OP_LINE_INFO", "mnuLinjeInfo", 2040, {2109}, K::Lines, false, 0},
     {OP_CIRCLE_INFO, "OP_CIRCLE_INFO", "mnuCirkelInfo", 2007, {2108}, K::Circles, false, 0},
     {OP_POINT_INFO, "OP_POINT_INFO", "mnuPunktInfo", 2021, {2107}, K::Points, false, 0},
@@ -200,9 +201,9 @@ const std::vector<ModeRow> kModes = {
 };
 
 // Space restarts these codes through their menu handlers; the others only cancel.
-constexpr int16_t kRestartable[] = {0,  2,  16, 17,  18,  19,  20,  21,  22,  32,  33,  34,
-                                    35, 36, 37, 38,  39,  40,  41,  48,  49,  50,  51,  52,
-                                    80, 81, 82, 112, 113, 114, 115, 117, 160, 161, 162, 163};
+constexpr int16_t kRestartable[] = {0,  2,   16,  17,  18,  19,  20,  21,  22,  32,  33, 34, 35,
+                                    36, 37,  38,  39,  40,  41,  48,  49,  50,  51,  52, 80, 81,
+                                    82, 112, 113, 114, 115, 117, 119, 160, 161, 162, 163};
 
 }  // namespace
 

@@ -51,6 +51,7 @@ enum OpCode : int16_t {
     OP_NC_POINT = 116,
     OP_NC_MANUAL = 117,
     OP_NC_AUTO_CONTOUR = 118,
+    OP_NC_CHAIN = 119,
     OP_KEEP_CIRCLES = 144,
     OP_KEEP_LINES = 145,
     OP_KEEP_POINTS = 146,
@@ -72,7 +73,8 @@ enum class PickKind : int16_t {
     Lines = 1,
     Circles = 2,
     Points = 3,
-    All = 4
+    All = 4,
+    LinesAndArcs = 5
 };
 
 struct ModeRow {

@@ -191,6 +191,10 @@ void LookFor(Program& p, int16_t kind) {
             c.PickPoints = c.PickLines = c.PickArcs = true;
             cursor = SurfaceCursor::PickAll;
             break;
+        case 5:
+            c.PickLines = c.PickArcs = true;
+            cursor = SurfaceCursor::PickAll;
+            break;
         default:
             break;
     }

@@ -13,6 +13,7 @@
 #include "commands/value_input.h"
 #include "geometry/primitives.h"
 #include "model/drawing_ops.h"
+#include "nc/contours.h"
 #include "nc/nc_code.h"
 #include "view/hit_tests.h"
 
@@ -170,8 +171,9 @@ void AutoContour(Program& p, Pick& k) {
 }
 
 const CodeHandler kNcHandlers[] = {
-    {OP_NC_G0, LinearMove},   {OP_NC_G1, LinearMove},   {OP_NC_POINT, LinearMove},
-    {OP_NC_G2, CircularMove}, {OP_NC_G3, CircularMove}, {OP_NC_AUTO_CONTOUR, AutoContour},
+    {OP_NC_G0, LinearMove},      {OP_NC_G1, LinearMove},   {OP_NC_POINT, LinearMove},
+    {OP_NC_G2, CircularMove},    {OP_NC_G3, CircularMove}, {OP_NC_AUTO_CONTOUR, AutoContour},
+    {OP_NC_CHAIN, ChainContour},
 };
 
 }  // namespace
@@ -213,7 +215,11 @@ void mnuNCundolast_Click(Program& p) {
     Guarded(p, "mnuNCundolast()", [&] {
         ToolPath& t = p.toolPath;
         if (t.Count <= 0) return;
-        --t.Count;
+        // A contour goes back as the one step it was made in.
+        const double group = t.Op(t.Count).Group;
+        do
+            --t.Count;
+        while (t.Count > 0 && group != 0 && t.Op(t.Count).Group == group);
         t.Ops.resize(static_cast<std::size_t>(t.Count) + 1);
         PathChanged(p);
     });

@@ -64,8 +64,8 @@ TEST_F(ModeTest, EveryModeRowStartsAsItsRowSays) {
         bool info = row.code >= 160 && row.code <= 162;
         EXPECT_EQ(p.uiState.analysFrameVisible, info) << row.menu;
         int kind = static_cast<int>(row.pick);
-        EXPECT_EQ(c.PickLines, kind == 1 || kind == 4) << row.menu;
-        EXPECT_EQ(c.PickArcs, kind == 2 || kind == 4) << row.menu;
+        EXPECT_EQ(c.PickLines, kind == 1 || kind == 4 || kind == 5) << row.menu;
+        EXPECT_EQ(c.PickArcs, kind == 2 || kind == 4 || kind == 5) << row.menu;
         EXPECT_EQ(c.PickPoints, kind == 3 || kind == 4) << row.menu;
         bool box = row.code == 2 || row.code == 22 || row.code == 83;
         EXPECT_EQ(c.RubberBox, box) << row.menu;
