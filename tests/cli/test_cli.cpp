@@ -3,9 +3,13 @@
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
+#include <cmath>
 #include <cstdlib>
 #include <filesystem>
+#include <sstream>
 
+#include "core/contour/contour_fixtures.h"
+#include "engine/interpreter.h"
 #include "test_util.h"
 
 namespace {
@@ -192,6 +196,93 @@ TEST_F(Cli, UnreadableInputs) {
                       home.File("plate.vgm") + "'");
     EXPECT_EQ(same.status, 2);
     EXPECT_EQ(ReadFile(home.File("plate.vgm")), ReadFile(std::string(VT_EXAMPLES) + "/plate.vgm"));
+}
+
+}  // namespace
+
+namespace {
+
+using namespace vt::contour_fixtures;
+
+// The example part as drawn (examples/part.dxf): a 120 × 80 plate with R8 corners, four holes
+// of Ø12, a bore of Ø30 and a slot 10 wide.
+std::vector<vt::Chain> ExamplePart() {
+    std::vector<vt::Chain> part = {
+        Closed({L(8, 0, 112, 0), A(112, 8, 8, 270, 360, true), L(120, 8, 120, 72),
+                A(112, 72, 8, 0, 90, true), L(112, 80, 8, 80), A(8, 72, 8, 90, 180, true),
+                L(0, 72, 0, 8), A(8, 8, 8, 180, 270, true)}),
+        Closed({L(40, 60, 80, 60), A(80, 65, 5, 270, 450, true), L(80, 70, 40, 70),
+                A(40, 65, 5, 90, 270, true)}),
+        Closed({A(60, 35, 15, 0, 0, true)})};
+    for (auto [x, y] : {std::pair{15, 15}, {105, 15}, {15, 65}, {105, 65}})
+        part.push_back(Closed({A(x, y, 6, 0, 0, true)}));
+    return part;
+}
+
+// The interpreter's cuts of the program: never closer to the part than the tool's radius, and
+// every edge of every chain reached.
+std::string CutsThePart(const std::string& program, double r) {
+    const vt::test::Interpretation run = vt::test::RunRs274(program);
+    if (!run.ok) return "rs274 refused it: " + run.error;
+    const auto cuts = Samples(vt::test::CuttingMoves(run, 1));
+    if (cuts.empty()) return "no cuts";
+    const std::vector<vt::Chain> part = ExamplePart();
+    for (const auto& [x, y] : cuts)
+        for (const vt::Chain& c : part)
+            for (const vt::ChainElement& e : c.elements)
+                if (Distance(e, x, y) < r - 0.002)
+                    return "a cut at " + std::to_string(x) + ", " + std::to_string(y) +
+                           " is closer than the tool radius";
+    for (const vt::Chain& c : part)
+        for (const auto& [px, py] : Samples(c.elements)) {
+            double nearest = HUGE_VAL;
+            for (const auto& [x, y] : cuts)
+                nearest = std::min(nearest, std::hypot(x - px, y - py));
+            if (nearest > r + 0.05)
+                return "the part at " + std::to_string(px) + ", " + std::to_string(py) +
+                       " is not reached";
+        }
+    return "";
+}
+
+// A DXF part to an NC program in one command: holes and slot inside before the outline outside,
+// with the compensation computed here or left to the control; a tool too big for a hole is
+// refused naming the hole; a drawing with its own tool path keeps it.
+TEST_F(Cli, ContoursOfADxfPart) {
+    ASSERT_TRUE(vt::test::HaveRs274());
+    for (const char* comp : {"computed", "control"}) {
+        for (const char* machine : {"linuxcnc_mill", "iso_fanuc_mill"}) {
+            Result r =
+                Run("--nc " + Example("part.dxf") + " --contour --tool-diameter 6 --machine " +
+                    machine + " --compensation " + comp);
+            ASSERT_EQ(r.status, 0) << r.err;
+            EXPECT_EQ(r.err, "");
+            std::string program;  // rs274 does not read the ISO program's O line
+            std::istringstream lines(r.out);
+            for (std::string l; std::getline(lines, l);)
+                if (l.empty() || l[0] != 'O') program += l + "\n";
+            EXPECT_EQ(CutsThePart(program, 3), "") << comp << " " << machine << "\n" << r.out;
+            EXPECT_EQ(
+                r.out.find("G41") != std::string::npos || r.out.find("g41") != std::string::npos,
+                std::string(comp) == "control");
+        }
+    }
+    Result big = Run("--nc " + Example("part.dxf") +
+                     " --contour --tool-diameter 13 --machine "
+                     "linuxcnc_mill");
+    EXPECT_EQ(big.status, 1);
+    EXPECT_NE(big.err.find("with radius 6"), std::string::npos) << big.err;
+    EXPECT_EQ(big.out, "");
+
+    Result own = Run("--nc " + Example("plate.vgm") + " --contour --machine linuxcnc_mill");
+    EXPECT_EQ(own.status, 0);
+    EXPECT_NE(own.err.find("has a tool path of its own"), std::string::npos);
+    EXPECT_EQ(own.out, Run("--nc " + Example("plate.vgm") + " --machine linuxcnc_mill").out);
+    Result replaced =
+        Run("--nc " + Example("plate.vgm") + " --contour --replace-path --machine linuxcnc_mill");
+    EXPECT_EQ(replaced.status, 0) << replaced.err;
+    EXPECT_NE(replaced.out, own.out);
+    EXPECT_EQ(Run("--contour --machine linuxcnc_mill").status, 2);
 }
 
 }  // namespace

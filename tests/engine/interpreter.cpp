@@ -133,6 +133,25 @@ Interpretation RunRs274(const std::string& program) {
     return r;
 }
 
+// The interpreter's cutting moves as contour elements.
+std::vector<ChainElement> CuttingMoves(const Interpretation& run, double depth) {
+    std::vector<ChainElement> out;
+    for (const CanonMove& m : run.moves) {
+        if (m.kind == CanonMove::Traverse || std::fabs(m.z + depth) > 1e-6 ||
+            std::fabs(m.sz + depth) > 1e-6)
+            continue;
+        ChainElement e;
+        e.x1 = m.sx, e.y1 = m.sy, e.x2 = m.x, e.y2 = m.y;
+        if (m.kind == CanonMove::Arc) {
+            e.arc = true;
+            e.cx = m.cx, e.cy = m.cy, e.ccw = m.rotation > 0;
+            e.r = std::hypot(m.sx - m.cx, m.sy - m.cy);
+        }
+        out.push_back(e);
+    }
+    return out;
+}
+
 std::string ComparePath(const ToolPath& path, const Interpretation& run, const PathCheck& check) {
     if (!run.ok) return "the interpreter refused the program: " + run.error;
     const double u = check.unit, eps = 1e-6;

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "contour/chain.h"
 #include "nc/toolpath.h"
 
 namespace vt::test {
@@ -32,6 +33,10 @@ struct Interpretation {
 bool HaveRs274();
 // Runs `rs274 -g` on the program text.
 Interpretation RunRs274(const std::string& program);
+
+// The interpreter's cutting moves at the depth (feeds and arcs that start and end there) as
+// contour elements.
+std::vector<ChainElement> CuttingMoves(const Interpretation& run, double depth);
 
 // What the drawn path asks of the machine, for the comparison.
 struct PathCheck {

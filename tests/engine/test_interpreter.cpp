@@ -111,25 +111,6 @@ TEST_F(Interpreter, ComputedContoursRunAsDrawn) {
     }
 }
 
-// The interpreter's cutting moves as contour elements.
-std::vector<ChainElement> CuttingMoves(const test::Interpretation& run, double depth) {
-    std::vector<ChainElement> out;
-    for (const test::CanonMove& m : run.moves) {
-        if (m.kind == test::CanonMove::Traverse || std::fabs(m.z + depth) > 1e-6 ||
-            std::fabs(m.sz + depth) > 1e-6)
-            continue;
-        ChainElement e;
-        e.x1 = m.sx, e.y1 = m.sy, e.x2 = m.x, e.y2 = m.y;
-        if (m.kind == test::CanonMove::Arc) {
-            e.arc = true;
-            e.cx = m.cx, e.cy = m.cy, e.ccw = m.rotation > 0;
-            e.r = std::hypot(m.sx - m.cx, m.sy - m.cy);
-        }
-        out.push_back(e);
-    }
-    return out;
-}
-
 // Contours with the compensation left to the control (G41/G42 with the tool table's D6): the
 // interpreter's own compensated path, sampled, never comes closer to the part than the tool
 // radius and reaches every part of it but the inside of sharp corners.
@@ -167,7 +148,7 @@ TEST_F(Interpreter, ControlCompensatedContoursCutThePart) {
                     EXPECT_NE(nc.find(climb ? "41" : "42"), std::string::npos) << what;
                     const test::Interpretation run = RunRs274(nc);
                     ASSERT_TRUE(run.ok) << run.error << what;
-                    const auto samples = Samples(CuttingMoves(run, 1));
+                    const auto samples = Samples(test::CuttingMoves(run, 1));
                     ASSERT_FALSE(samples.empty()) << what;
                     for (const auto& [x, y] : samples) {
                         double nearest = HUGE_VAL;

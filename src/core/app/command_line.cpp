@@ -57,6 +57,10 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
             value(c.machine);
         } else if (a == "-o" || a == "--output") {
             value(c.output);
+        } else if (a == "--contour") {
+            c.contour = true;
+        } else if (a == "--replace-path") {
+            c.replacePath = true;
         } else if (a == "--block-numbers") {
             onOff(c.blockNumbers);
         } else if (a == "--comments") {
@@ -86,6 +90,10 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
     }
     if (c.error.empty() && !c.nc.empty() && c.machine.empty())
         c.error = "--nc needs --machine NAME";
+    if (c.error.empty() && (c.contour || c.replacePath) && c.nc.empty())
+        c.error = "--contour and --replace-path go with --nc";
+    if (c.error.empty() && c.replacePath && !c.contour)
+        c.error = "--replace-path goes with --contour";
     return c;
 }
 
@@ -106,6 +114,14 @@ std::string UsageText() {
            "                            --direction cw|ccw --feed F --plunge-feed F --safe-z Z\n"
            "                            --depth D --depth-per-pass D --peck D\n"
            "                            --coolant off|flood|mist --z-moves on|off\n"
+           "  --nc DRAWING --contour --machine NAME [--replace-path] [--tool-diameter D]\n"
+           "                            [--compensation computed|control|off]\n"
+           "                            [--lead none|line|arc] [--lead-size L] [--overlap L]\n"
+           "                            every chain of DRAWING (a DXF part) as a contour: closed\n"
+           "                            chains outside, holes inside and first, open chains on\n"
+           "                            the line, climb milling (--direction ccw: a spindle\n"
+           "                            turning the other way); a drawing with a tool path of\n"
+           "                            its own keeps it unless --replace-path\n"
            "  --convert IN OUT          read IN (.vgm .vtm .geo .dxf .rit) and write OUT (.vgm "
            ".vtm .rit)\n"
            "  --batch SCRIPT            run a script of commands without a window\n"

@@ -20,6 +20,9 @@ struct CommandLine {
     std::optional<bool> blockNumbers, comments;  // --block-numbers on|off, --comments on|off
     // Job settings for --nc (--feed, --tool, ...): key and checked value, over the drawing's.
     std::vector<std::pair<std::string, std::string>> job;
+    // --contour: every chain of the drawing becomes a contour where it has no tool path of its
+    // own; with --replace-path also where it has.
+    bool contour = false, replacePath = false;
     std::vector<std::string> convert;  // --convert IN OUT
     std::string file;                  // a drawing or template to open at start
     std::string error;                 // set when the arguments could not be understood

@@ -16,6 +16,7 @@
 #include "files/old_geo.h"
 #include "files/rit_file.h"
 #include "model/drawing_ops.h"
+#include "nc/contours.h"
 #include "nc/machines.h"
 #include "nc/nc_code.h"
 
@@ -145,15 +146,26 @@ int RunNcCommand(const CommandLine& cl, const std::string& folder, std::ostream&
             p.drawing.HasFileName = true;
             p.drawing.FileName = file;
         }
-        if (p.toolPath.Count == 0) {
-            err << "no tool path\n";
-            return 1;
-        }
         ChangeMachine(p, machine);
         if (cl.blockNumbers) p.settings.BlockNumbers = *cl.blockNumbers;
         if (cl.comments) p.settings.Comments = *cl.comments;
         for (const auto& [key, value] : cl.job)
             p.jobSettings[key] = value;
+        if (cl.contour && p.toolPath.Count > 0 && !cl.replacePath) {
+            err << "veltrum32: " << cl.nc << " has a tool path of its own, which is used; "
+                << "--replace-path cuts its contours instead\n";
+        } else if (cl.contour) {
+            p.toolPath.Clear();
+            std::string why;
+            if (!AddPartContours(p, ContourOptionsFromJob(EffectiveJobOf(p)), why)) {
+                err << "veltrum32: " << cl.nc << ": " << why << "\n";
+                return 1;
+            }
+        }
+        if (p.toolPath.Count == 0) {
+            err << (cl.contour ? "no contour in the drawing\n" : "no tool path\n");
+            return 1;
+        }
         GenNCCode(p);
         if (ui.failed) return 1;
         std::string text = p.uiState.ncCodeText;

@@ -70,10 +70,10 @@ ContourOptions ContourOptionsFromJob(const JobValues& job) {
     return o;
 }
 
-void AppendContour(Program& p, const std::vector<ToolPathOp>& moves) {
+void AppendContour(Program& p, const std::vector<ToolPathOp>& moves, bool incremental) {
     const int group = p.toolPath.Count + 1;
     for (const ToolPathOp& m : moves) {
-        AddVV(p, m.Typ, m.X, m.Y, 0, m.CX, m.CY, m.R, IncrementalMode(p));
+        AddVV(p, m.Typ, m.X, m.Y, 0, m.CX, m.CY, m.R, incremental);
         ToolPathOp& added = p.toolPath.Op(p.toolPath.Count);
         added.Comp = m.Comp;
         added.Group = group;
@@ -125,7 +125,7 @@ void ChainContour(Program& p, Pick& k) {
         NextChain(p);
         return;
     }
-    AppendContour(p, plan.moves);
+    AppendContour(p, plan.moves, IncrementalMode(p));
     NextChain(p);
     RegenerateNcIfShown(p);
 }
@@ -145,7 +145,7 @@ bool AddPartContours(Program& p, const ContourOptions& options, std::string& why
         return false;
     }
     for (const ContourPlan& plan : part.plans)
-        AppendContour(p, plan.moves);
+        AppendContour(p, plan.moves, false);
     return true;
 }
 

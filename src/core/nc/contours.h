@@ -19,7 +19,7 @@ JobValues EffectiveJobOf(const Program& p);
 ContourOptions ContourOptionsFromJob(const JobValues& job);
 
 // Appends the moves as one step: "Ångra senaste" takes them back together.
-void AppendContour(Program& p, const std::vector<ToolPathOp>& moves);
+void AppendContour(Program& p, const std::vector<ToolPathOp>& moves, bool incremental);
 
 // "Kontur från kedja": a click on a line or arc follows its chain, asks for side and direction
 // and appends the contour.
