@@ -37,7 +37,8 @@ QButtonGroup* Choices(QDialog& d, QVBoxLayout* into, const char* name, const QSt
 
 }  // namespace
 
-bool ContourDialog(QWidget* owner, Program& p, ContourQuestion& q) {
+bool ContourDialog(QWidget* owner, Program& p, ContourQuestion& q,
+                   const std::function<QPoint(const QSize&)>& place) {
     auto text = [&](int id) { return Q(p.language.GetText(id)); };
     QDialog d(owner);
     d.setObjectName("frm_Contour");
@@ -62,6 +63,8 @@ bool ContourDialog(QWidget* owner, Program& p, ContourQuestion& q) {
     v->addLayout(h);
     QObject::connect(ok, &QPushButton::clicked, &d, &QDialog::accept);
     QObject::connect(cancel, &QPushButton::clicked, &d, &QDialog::reject);
+    d.adjustSize();
+    if (place) d.move(place(d.size()));
     if (d.exec() != QDialog::Accepted) return false;
     q.side = side->checkedId();
     q.climb = way->checkedId() == 0;

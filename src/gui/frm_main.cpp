@@ -348,9 +348,17 @@ void FrmMain::StartPaintTimer() {
 void FrmMain::ShowValueInput(ValueDialog&) {
     if (!frmInput_) frmInput_ = new FrmInput(p_, this);
     frmInput_->Prepare();
+    const QPoint topLeft = PlaceBesidePrompts(frmInput_->size(), valueDialogPos_);
+    frmInput_->Run(topLeft);
+    // A place the user dragged it to is kept for the next time.
+    if ((frmInput_->pos() - topLeft).manhattanLength() > 4) valueDialogPos_ = frmInput_->pos();
+    Mirror();
+}
+
+QPoint FrmMain::PlaceBesidePrompts(const QSize& dialogSize, std::optional<QPoint> remembered) {
     // The dialog's frame is taken to be as thick as the main window's.
     const QSize decoration = frameGeometry().size() - geometry().size();
-    const QSize size = frmInput_->size() + decoration;
+    const QSize size = dialogSize + decoration;
     const QRect prompts(functionText_->mapToGlobal(QPoint(0, 0)),
                         infoText_->mapToGlobal(QPoint(infoText_->width(), infoText_->height())));
     QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
@@ -367,11 +375,7 @@ void FrmMain::ShowValueInput(ValueDialog&) {
     }
     // The status bar's snap toggles stay in sight.
     const QRect bar(statusBar()->mapToGlobal(QPoint(0, 0)), statusBar()->size());
-    const QPoint topLeft = PlaceDialog(prompts, size, area, avoid, {bar}, valueDialogPos_);
-    frmInput_->Run(topLeft);
-    // A place the user dragged it to is kept for the next time.
-    if ((frmInput_->pos() - topLeft).manhattanLength() > 4) valueDialogPos_ = frmInput_->pos();
-    Mirror();
+    return PlaceDialog(prompts, size, area, avoid, {bar}, remembered);
 }
 
 void FrmMain::Mirror() {

@@ -55,6 +55,9 @@ class FrmMain : public QMainWindow {
     void OverlayChanged();
     void StartPaintTimer();
     void ShowValueInput(ValueDialog& dialog);
+    // Where a small dialog of this size opens: beside the prompt lines, off the mouse and the
+    // last picked point, inside the screen.
+    QPoint PlaceBesidePrompts(const QSize& dialogSize, std::optional<QPoint> remembered);
 
   protected:
     void closeEvent(QCloseEvent* e) override;

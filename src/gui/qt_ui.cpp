@@ -171,7 +171,11 @@ void QtUi::MovePointerBy(int dx, int dy) {
 }
 
 bool QtUi::AskContour(ContourQuestion& question) {
-    return program_ && ContourDialog(main_, *program_, question);
+    if (!program_) return false;
+    QPointer<FrmMain> main = main_;
+    return ContourDialog(main_, *program_, question, [main](const QSize& size) {
+        return main ? main->PlaceBesidePrompts(size, std::nullopt) : QPoint(0, 0);
+    });
 }
 
 int QtUi::ChooseMachine(const std::vector<std::string>& names, int current) {

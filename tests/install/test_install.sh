@@ -25,6 +25,9 @@ done
 [ -f "$prefix/share/doc/veltrum32/guide.html" ] || fail "no user guide"
 # XDG_DATA_HOME moves the user's folder; a machine the user changed there is kept.
 export XDG_DATA_HOME="$work/data"
+"$prefix/bin/veltrum32" --nc "$prefix/share/veltrum32/examples/part.dxf" --contour --machine linuxcnc_mill >"$work/part.ngc" \
+    || fail "--contour on the installed DXF part"
+grep -q "g41\|g3 " "$work/part.ngc" || fail "the part's program has no contour"
 "$prefix/bin/veltrum32" --convert "$prefix/share/veltrum32/examples/plate.vgm" "$work/plate.rit" || fail "--convert"
 [ -f "$XDG_DATA_HOME/veltrum32/POST/linuxcnc_mill.vtp" ] || fail "XDG_DATA_HOME was not used"
 echo "; changed" >>"$XDG_DATA_HOME/veltrum32/POST/linuxcnc_mill.vtp"
