@@ -25,6 +25,7 @@
 #include "app/program.h"
 #include "app/text_file.h"
 #include "frm_choose_machine.h"
+#include "frm_contour.h"
 #include "frm_main.h"
 #include "qt_ui.h"
 #include "test_util.h"
@@ -184,6 +185,15 @@ void WalkEveryWindow(const char* languageFile, EnglishWalk*& walkOut,
     const int before = walked;
     ChooseMachineDialog(&w, &p, p.uiState.ncMachines, 0);
     EXPECT_GT(walked, before);
+    // The contour question, for an open and a closed chain.
+    for (bool closed : {false, true}) {
+        WalkNextModal(walk, &walked);
+        const int beforeContour = walked;
+        ContourQuestion q;
+        q.closed = closed;
+        ContourDialog(&w, p, q, nullptr);
+        EXPECT_GT(walked, beforeContour);
+    }
     done(walk);
 }
 
