@@ -40,3 +40,26 @@ TEST(BatchRunner, NumbersBeyondTheirRangeStopTheScript) {
 
 }  // namespace
 }  // namespace vt
+
+namespace vt {
+namespace {
+
+// A contour from a chain answered in a script: the side and direction on the line after the
+// pick; a side that does not fit the chain stops the script.
+TEST(BatchRunner, ContourFromAChain) {
+    const std::string circle = "mnuCirkeloor\nValuesButton\nvalue 0 0 20\nkey Esc\nmnuZoomScreen\n";
+    const Outcome r = RunScript(circle +
+                                "mnuNCKedja\nclick 20 0\ncontour inside conventional\n"
+                                "dump toolpath\n");
+    EXPECT_EQ(r.status, 0) << r.err;
+    // A rapid to the lead-in, its quarter arc, the circle 3 mm inside (G2: conventional inside
+    // runs clockwise), the overlap and the lead-out.
+    EXPECT_NE(r.out.find("TOOLPATH 5\n"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("2 17 0 0 0 17 "), std::string::npos) << r.out;
+    const Outcome bad = RunScript(circle + "mnuNCKedja\nclick 20 0\ncontour left\necho no\n");
+    EXPECT_EQ(bad.status, 2);
+    EXPECT_EQ(bad.out.find("no"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace vt
