@@ -224,25 +224,7 @@ std::vector<vt::Chain> ExamplePart() {
 std::string CutsThePart(const std::string& program, double r) {
     const vt::test::Interpretation run = vt::test::RunRs274(program);
     if (!run.ok) return "rs274 refused it: " + run.error;
-    const auto cuts = Samples(vt::test::CuttingMoves(run, 1));
-    if (cuts.empty()) return "no cuts";
-    const std::vector<vt::Chain> part = ExamplePart();
-    for (const auto& [x, y] : cuts)
-        for (const vt::Chain& c : part)
-            for (const vt::ChainElement& e : c.elements)
-                if (Distance(e, x, y) < r - 0.002)
-                    return "a cut at " + std::to_string(x) + ", " + std::to_string(y) +
-                           " is closer than the tool radius";
-    for (const vt::Chain& c : part)
-        for (const auto& [px, py] : Samples(c.elements)) {
-            double nearest = HUGE_VAL;
-            for (const auto& [x, y] : cuts)
-                nearest = std::min(nearest, std::hypot(x - px, y - py));
-            if (nearest > r + 0.05)
-                return "the part at " + std::to_string(px) + ", " + std::to_string(py) +
-                       " is not reached";
-        }
-    return "";
+    return CheckCut(ExamplePart(), Samples(vt::test::CuttingMoves(run, 1)), r);
 }
 
 // A DXF part to an NC program in one command: holes and slot inside before the outline outside,

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -148,6 +149,43 @@ inline bool InsideOf(const Chain& c, double x, double y) {
                     s[i].first)
             in = !in;
     return in;
+}
+
+// Whether (x, y) lies within `within` of a corner where two lines meet at an angle: a round tool
+// cannot reach into such a corner from the inside.
+inline bool NearSharpCorner(const Chain& part, double x, double y, double within) {
+    const auto& e = part.elements;
+    for (std::size_t i = 0; i < e.size(); ++i) {
+        const ChainElement &a = e[i], &b = e[(i + 1) % e.size()];
+        if (a.arc || b.arc) continue;  // the parts' arcs meet their neighbours tangentially
+        if (std::hypot(x - a.x2, y - a.y2) < within) return true;
+    }
+    return false;
+}
+
+// What is wrong with a cut of the part by a tool of radius r, given as dense samples of the tool
+// centre: a sample closer to the part than the radius, or a point of the part (but the inside of
+// sharp corners) that no sample comes near enough to reach. Empty when the cut is right.
+inline std::string CheckCut(const std::vector<Chain>& part,
+                            const std::vector<std::pair<double, double>>& cuts, double r) {
+    if (cuts.empty()) return "no cuts";
+    for (const auto& [x, y] : cuts)
+        for (const Chain& c : part)
+            for (const ChainElement& e : c.elements)
+                if (Distance(e, x, y) < r - 0.002)
+                    return "the tool centre at " + std::to_string(x) + ", " + std::to_string(y) +
+                           " is closer to the part than the tool radius";
+    for (const Chain& c : part)
+        for (const auto& [px, py] : Samples(c.elements)) {
+            if (NearSharpCorner(c, px, py, r + 0.1)) continue;
+            double nearest = HUGE_VAL;
+            for (const auto& [x, y] : cuts)
+                nearest = std::min(nearest, std::hypot(x - px, y - py));
+            if (nearest > r + 0.05)
+                return "the part at " + std::to_string(px) + ", " + std::to_string(py) +
+                       " is not reached";
+        }
+    return "";
 }
 
 }  // namespace vt::contour_fixtures
