@@ -355,7 +355,9 @@ void FrmMain::ShowValueInput(ValueDialog&) {
     Mirror();
 }
 
-QPoint FrmMain::PlaceBesidePrompts(const QSize& dialogSize, std::optional<QPoint> remembered) {
+// `alsoOff`: a drawing position the dialog must not cover either.
+QPoint FrmMain::PlaceBesidePrompts(const QSize& dialogSize, std::optional<QPoint> remembered,
+                                   std::optional<QPointF> alsoOff) {
     // The dialog's frame is taken to be as thick as the main window's.
     const QSize decoration = frameGeometry().size() - geometry().size();
     const QSize size = dialogSize + decoration;
@@ -373,6 +375,9 @@ QPoint FrmMain::PlaceBesidePrompts(const QSize& dialogSize, std::optional<QPoint
         avoid.push_back(
             ritYta_->mapToGlobal(QPoint(int(ToColumn(p_.view, s.X)), int(ToRow(p_.view, s.Y)))));
     }
+    if (alsoOff)
+        avoid.push_back(ritYta_->mapToGlobal(
+            QPoint(int(ToColumn(p_.view, alsoOff->x())), int(ToRow(p_.view, alsoOff->y())))));
     // The status bar's snap toggles stay in sight.
     const QRect bar(statusBar()->mapToGlobal(QPoint(0, 0)), statusBar()->size());
     return PlaceDialog(prompts, size, area, avoid, {bar}, remembered);

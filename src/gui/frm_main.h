@@ -57,7 +57,8 @@ class FrmMain : public QMainWindow {
     void ShowValueInput(ValueDialog& dialog);
     // Where a small dialog of this size opens: beside the prompt lines, off the mouse and the
     // last picked point, inside the screen.
-    QPoint PlaceBesidePrompts(const QSize& dialogSize, std::optional<QPoint> remembered);
+    QPoint PlaceBesidePrompts(const QSize& dialogSize, std::optional<QPoint> remembered,
+                              std::optional<QPointF> alsoOff = std::nullopt);
 
   protected:
     void closeEvent(QCloseEvent* e) override;

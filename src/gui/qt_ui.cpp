@@ -173,8 +173,9 @@ void QtUi::MovePointerBy(int dx, int dy) {
 bool QtUi::AskContour(ContourQuestion& question) {
     if (!program_) return false;
     QPointer<FrmMain> main = main_;
-    return ContourDialog(main_, *program_, question, [main](const QSize& size) {
-        return main ? main->PlaceBesidePrompts(size, std::nullopt) : QPoint(0, 0);
+    const QPointF picked(question.x, question.y);
+    return ContourDialog(main_, *program_, question, [main, picked](const QSize& size) {
+        return main ? main->PlaceBesidePrompts(size, std::nullopt, picked) : QPoint(0, 0);
     });
 }
 

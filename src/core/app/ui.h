@@ -47,6 +47,7 @@ struct ContourQuestion {
     bool closed = false;  // a closed chain: outside or inside, else left or right
     int side = 0;         // 0 left or outside, 1 right or inside, 2 on the line
     bool climb = true;
+    double x = 0, y = 0;  // where the chain was picked, in drawing units: kept in sight
 };
 
 class Ui {

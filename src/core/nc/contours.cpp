@@ -103,6 +103,8 @@ void ChainContour(Program& p, Pick& k) {
     p.ui.Refresh();
     ContourQuestion q;
     q.closed = chain.closed;
+    q.x = k.x;
+    q.y = k.y;
     const bool asked = p.ui.AskContour(q);
     Select(p, chain, false);
     if (!asked) {
