@@ -19,6 +19,7 @@ const std::vector<MenuEntry> kLayout = {
     {E::Item, "mnuImportDxf", "Importera &DXF..."},
     {E::Item, "mnuImportRit", "Importera &banmodulfil..."},
     {E::Item, "mnuExportRit", "&Exportera banmodulfil..."},
+    {E::Item, "mnuExportDxf", "Exportera D&XF..."},
     {E::Break, "mnuBreak2", "-"},
     {E::Item, "mnuSparaNCkod", "Spara NC &kod..."},
     {E::Item, "mnuSkirvNCkod", "Skriv ut NC k&od..."},

@@ -146,9 +146,21 @@ TEST_F(Cli, Convert) {
               0);
     EXPECT_EQ(Run("--convert '" + home.File("b.rit") + "' '" + home.File("b.vtm") + "'").status, 0);
     EXPECT_TRUE(fs::file_size(home.File("b.vtm")) > 0);
+    // A drawing to DXF: R12 unless asked for R2000 (millimetres in $INSUNITS), and back.
     Result dxf = Run("--convert " + Example("plate.vgm") + " '" + home.File("p.dxf") + "'");
-    EXPECT_EQ(dxf.status, 1);
-    EXPECT_FALSE(fs::exists(home.File("p.dxf")));
+    EXPECT_EQ(dxf.status, 0) << dxf.err;
+    EXPECT_NE(ReadFile(home.File("p.dxf")).find("AC1009"), std::string::npos);
+    Result r2000 = Run("--convert " + Example("plate.vgm") + " '" + home.File("p2.dxf") +
+                       "' --dxf-version r2000");
+    EXPECT_EQ(r2000.status, 0) << r2000.err;
+    EXPECT_NE(ReadFile(home.File("p2.dxf")).find("$INSUNITS\r\n 70\r\n4\r\n"), std::string::npos);
+    EXPECT_EQ(Run("--convert '" + home.File("p2.dxf") + "' '" + home.File("p2.vgm") + "'").status,
+              0);
+    EXPECT_EQ(Run("--convert " + Example("plate.vgm") + " '" + home.File("p3.dxf") +
+                  "' --dxf-version R14")
+                  .status,
+              2);
+    EXPECT_FALSE(fs::exists(home.File("p3.dxf")));
     EXPECT_EQ(Run("--convert '" + home.File("none.vgm") + "' '" + home.File("n.vgm") + "'").status,
               1);
 }

@@ -39,7 +39,7 @@ TEST(GuiMainWindow, HasEveryMenuToolbarAndPanel) {
         names.push_back(name);
     for (const char* extra :
          {"mnuLinjeBHA", "mnuNCAutoKontur", "mnuNCClearAll", "mnuShowPointsOnDemand",
-          "mnuImportDxf", "mnuImportRit", "mnuExportRit", "mnuNCMachines", "mnuFilePlugins",
+          "mnuImportDxf", "mnuImportRit", "mnuExportRit", "mnuExportDxf", "mnuNCMachines", "mnuFilePlugins",
           "mnuArcPlugins", "mnuLinePlugins", "mnuPointPlugins", "mnuModifyPlugins", "mnuNCPlugins",
           "mnuZoomPlugins", "mnuPluginsPlugins"})
         names.push_back(extra);

@@ -1,6 +1,7 @@
 // Parsing of the command line.
 #include "app/command_line.h"
 
+#include "app/text_file.h"
 #include "nc/job_settings.h"
 
 namespace vt {
@@ -73,6 +74,14 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
                 c.job.emplace_back(f->key, *checked);
             else
                 c.error = "option " + a + ": \"" + v + "\" is not a value of " + f->key;
+        } else if (a == "--dxf-version") {
+            std::string v;
+            value(v);
+            if (!c.error.empty()) break;
+            v = ToUpperAscii(v);
+            if (v != "R12" && v != "R2000")
+                c.error = "option --dxf-version takes R12 or R2000, not " + v;
+            c.dxfVersion = v;
         } else if (a == "--convert") {
             if (i + 2 >= args.size()) {
                 c.error = "option --convert needs an input and an output file";
@@ -122,8 +131,9 @@ std::string UsageText() {
            "                            the line, climb milling (--direction ccw: a spindle\n"
            "                            turning the other way); a drawing with a tool path of\n"
            "                            its own keeps it unless --replace-path\n"
-           "  --convert IN OUT          read IN (.vgm .vtm .geo .dxf .rit) and write OUT (.vgm "
-           ".vtm .rit)\n"
+           "  --convert IN OUT [--dxf-version R12|R2000]\n"
+           "                            read IN (.vgm .vtm .geo .dxf .rit) and write OUT (.vgm\n"
+           "                            .vtm .rit .dxf; DXF R12 unless --dxf-version R2000)\n"
            "  --batch SCRIPT            run a script of commands without a window\n"
            "  --language FILE           use this language file (lang/*.LNG) instead of the chosen "
            "one\n"

@@ -24,6 +24,7 @@ struct CommandLine {
     // own; with --replace-path also where it has.
     bool contour = false, replacePath = false;
     std::vector<std::string> convert;  // --convert IN OUT
+    std::string dxfVersion = "R12";    // --dxf-version R12|R2000, for --convert to .dxf
     std::string file;                  // a drawing or template to open at start
     std::string error;                 // set when the arguments could not be understood
     char decimalSeparator = '.';       // the desktop's (not an option: main sets it)

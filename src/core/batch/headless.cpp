@@ -12,6 +12,7 @@
 #include "app/settings.h"
 #include "app/text_file.h"
 #include "files/dxf_reader.h"
+#include "files/dxf_writer.h"
 #include "files/native_file.h"
 #include "files/old_geo.h"
 #include "files/rit_file.h"
@@ -190,12 +191,16 @@ int RunConvertCommand(const CommandLine& cl, const std::string& folder, std::ost
     return Run(cl, folder, err, [&](Program& p, HeadlessUi& ui) {
         const std::string in = AbsolutePath(cl.convert[0]), target = AbsolutePath(cl.convert[1]);
         const std::string e = Ext(target);
-        if (e != ".VGM" && e != ".VTM" && e != ".RIT") {
-            err << "veltrum32: " << target << ": the program writes .vgm, .vtm and .rit files\n";
+        if (e != ".VGM" && e != ".VTM" && e != ".RIT" && e != ".DXF") {
+            err << "veltrum32: " << target
+                << ": the program writes .vgm, .vtm, .rit and .dxf files\n";
             return 1;
         }
         if (!Load(p, ui, in, err)) return 1;
-        const bool written = e == ".RIT" ? ExportRit(p, target) : SaveGEO(p, target);
+        const DxfVersion dxf = cl.dxfVersion == "R2000" ? DxfVersion::R2000 : DxfVersion::R12;
+        const bool written = e == ".RIT"   ? ExportRit(p, target)
+                             : e == ".DXF" ? ExportDxf(p, target, dxf)
+                                           : SaveGEO(p, target);
         return written && !ui.failed ? 0 : 1;
     });
 }

@@ -47,6 +47,7 @@ const std::map<std::string, Handler>& Handlers() {
             {"mnuSparasom", [](Program& p, int) { mnuSparasom_Click(p); }},
             {"mnuImportDxf", [](Program& p, int) { mnuImportDxf_Click(p); }},
             {"mnuExportRit", [](Program& p, int) { mnuExportRit_Click(p); }},
+            {"mnuExportDxf", [](Program& p, int) { mnuExportDxf_Click(p); }},
             {"mnuImportRit", [](Program& p, int) { mnuImportRit_Click(p); }},
             {"mnuNCKonturL",
              [](Program& p, int) {

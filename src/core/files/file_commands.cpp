@@ -10,6 +10,7 @@
 #include "app/text_file.h"
 #include "commands/command_reset.h"
 #include "files/dxf_reader.h"
+#include "files/dxf_writer.h"
 #include "files/file_folders.h"
 #include "files/native_file.h"
 #include "files/old_geo.h"
@@ -28,6 +29,7 @@ const char* kOpenFilter =
 const char* kSaveFilter =
     "Veltrum32 Geometri (*.vgm)|*.vgm|Veltrum32 Mall (*.vtm)|*.vtm|Alla filer (*.*)|*.*";
 const char* kDxfFilter = "DXF fil (*.dxf*)|*.dxf|Alla filer (*.*)|*.*";
+const char* kDxfExportFilter = "DXF R12 (*.dxf)|*.dxf|DXF R2000 (*.dxf)|*.dxf";
 const char* kRitFilter = "Banmodul fil (*.rit*)|*.rit|Alla filer (*.*)|*.*";
 
 std::string Extension(const std::string& path) {
@@ -277,6 +279,15 @@ void mnuExportRit_Click(Program& p) {
     if (!f.chosen) return;
     // An export is not a save: the drawing keeps its own file and its unsaved changes.
     ExportRit(p, f.path);
+}
+
+void mnuExportDxf_Click(Program& p) {
+    ResetOperation(p);
+    FileDialogResult f =
+        Ask(p, FileKind::Dxf, true, p.language.GetText(1070), kDxfExportFilter, "dxf");
+    if (!f.chosen) return;
+    // An export is not a save: the drawing keeps its own file and its unsaved changes.
+    ExportDxf(p, f.path, f.filterIndex == 2 ? DxfVersion::R2000 : DxfVersion::R12);
 }
 
 void mnuImportRit_Click(Program& p) {

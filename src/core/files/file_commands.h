@@ -18,6 +18,8 @@ bool mnuSpara_Click(Program& p);
 bool mnuSparasom_Click(Program& p);
 void mnuImportDxf_Click(Program& p);
 void mnuExportRit_Click(Program& p);
+// "Exportera DXF...": the drawing and its tool path as DXF, R12 or R2000 as the filter says.
+void mnuExportDxf_Click(Program& p);
 void mnuImportRit_Click(Program& p);
 
 // Opens a drawing by its extension as "Alla filer" does; false for a type the program does not
