@@ -138,8 +138,10 @@ void FrmMain::BuildMenus() {
                 QAction* a = current->addAction(e.caption);
                 a->setObjectName(name);
                 a->setCheckable(e.kind == MenuEntry::Check);
+                QList<QKeySequence> keys;
                 for (const MenuShortcut& sc : MenuShortcuts())
-                    if (name == sc.name) a->setShortcut(QKeySequence(sc.keys));
+                    if (name == sc.name) keys << QKeySequence(sc.keys);
+                if (!keys.isEmpty()) a->setShortcuts(keys);
                 connect(a, &QAction::triggered, this, [this, name] { Run(name); });
                 break;
             }
@@ -404,6 +406,7 @@ void FrmMain::Mirror() {
         if (!a) continue;
         if (a->isCheckable()) a->setChecked(state.checked);
         a->setEnabled(state.enabled);
+        if (!state.text.empty() && a->text() != Q(state.text)) a->setText(Q(state.text));
         if (!name.empty() && a->isVisible() != state.visible) a->setVisible(state.visible);
     }
     for (const auto& [key, enabled] : s.buttonsEnabled) {

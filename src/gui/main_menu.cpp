@@ -97,6 +97,7 @@ const std::vector<MenuEntry> kLayout = {
     {E::Item, "mnuRaderaWin", "Radera Fönster"},
     {E::Break, "mnuBreak15", "-"},
     {E::Item, "mnuUndo", "Ångra radera"},
+    {E::Item, "mnuRedo", "Gör om"},
     {E::Break, "mnuBreak16", "-"},
     {E::Item, "mnuGeoMoveOrigo", "Flytta nollpunkt"},
     {E::Item, "mnuGeoMoveEndpoint", "Flytta ändpunkt på linje"},
@@ -169,6 +170,7 @@ const std::vector<MenuShortcut>& MenuShortcuts() {
         {"mnuNy", "Ctrl+N"},    {"mnuOppna", "Ctrl+O"},
         {"mnuSpara", "Ctrl+S"}, {"mnuSparasom", "Ctrl+Shift+S"},
         {"mnuPrint", "Ctrl+P"}, {"mnuUndo", "Ctrl+Z"},
+        {"mnuRedo", "Ctrl+Y"},  {"mnuRedo", "Ctrl+Shift+Z"},
         {"mnuQuit", "Ctrl+Q"},  {"mnuHelpIndex", "F1"},
     };
     return shortcuts;

@@ -53,6 +53,7 @@ class GuiNc : public ::testing::Test {
 TEST_F(GuiNc, WindowTabsAndMachineChange) {
     Op(p, 1, 1, 2);
     Op(p, 7, 3, 4);
+    ResetHistory(p);  // the path as if opened with the drawing
     Trigger("mnuNCVisaNC");
     auto* nc = w.findChild<QWidget*>("frm_nccode");
     ASSERT_NE(nc, nullptr);

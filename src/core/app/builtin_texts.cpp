@@ -151,6 +151,8 @@ constexpr std::pair<int, std::string_view> kBuiltinTexts[] = {
     {1318, "Verktyget får inte plats vid det markerade elementet utan att skada detaljen. Konturen läggs inte till."},
     {1319, "Det finns ingen plats för in- och utkörning, som radiekompenseringen i styrsystemet behöver. Konturen läggs inte till."},
     {1320, " KONTUR FRÅN KEDJA"},
+    {1321, "Ångra"},
+    {1322, "Gör om"},
     {2000, " CIRKEL MED ORIGO OCH RADIE"},
     {2001, " CIRKEL MED 3 PUNKTER"},
     {2002, " CIRKEL GENOM 2 PUNKTER UTAN RADIE"},

@@ -12,6 +12,7 @@
 #include "commands/command_state.h"
 #include "commands/value_input.h"
 #include "expr/expression_parser.h"
+#include "model/change_history.h"
 #include "model/drawing.h"
 #include "nc/job_settings.h"
 #include "nc/machines.h"
@@ -37,6 +38,7 @@ class Program {
     ProgramSettings settings;
     ProgramSettings settingsAsLoaded;  // as the file held them: closing writes only the changes
     History history;
+    ChangeHistory changes;  // undo and redo
     UiState uiState;
     Drawing drawing;
     CommandState cmd;

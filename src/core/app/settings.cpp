@@ -37,6 +37,7 @@ const std::vector<SettingKey>& SettingsKeys() {
         {"GEOpath", &PS::GEOpath, true},
         {"NCpath", &PS::NCpath, true},
         {"MaxPoints", &PS::MaxPoints, false},
+        {"UndoDepth", &PS::UndoDepth, false},
         {"OldGeoLineLength", &PS::OldGeoLineLength, true},
         {"LoadLastDrawing", &PS::LoadLastDrawing, true},
         {"ArcMode", &PS::ArcMode, false},
@@ -142,6 +143,7 @@ double ReadDouble(const IniDocument& doc, const char* key, double def) {
 // Values a running program cannot use fall back to their defaults.
 void Sanitize(ProgramSettings& s, const ProgramSettings& d) {
     if (s.MaxPoints < 0) s.MaxPoints = d.MaxPoints;
+    if (s.UndoDepth < 0) s.UndoDepth = d.UndoDepth;
     s.MaxPoints = std::min(s.MaxPoints, kMaxPointsLimit);
     if (s.ArcMode < 0 || s.ArcMode > 4) s.ArcMode = d.ArcMode;
 }

@@ -17,6 +17,7 @@ struct ProgramSettings {
     std::string GEOpath;
     std::string NCpath;
     int32_t MaxPoints = 4000;
+    int32_t UndoDepth = 1000;  // changes the history keeps
     int32_t OldGeoLineLength = 1000;
     int16_t LoadLastDrawing = 1;
     int16_t ArcMode = 1;

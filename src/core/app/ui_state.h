@@ -15,6 +15,7 @@ struct MenuItemState {
     bool checked = false;
     bool enabled = true;
     bool visible = true;
+    std::string text;  // a caption that replaces the menu's own (Ångra …); empty: its own
 };
 
 // Status-bar panel bevels: 1 sunken (on), 2 raised (off).

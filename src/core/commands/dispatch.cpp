@@ -1,11 +1,13 @@
 // DispatchPick: offers a pick to every processor in the fixed order.
 #include "app/program.h"
 #include "commands/processors.h"
+#include "model/change_history.h"
 
 namespace vt {
 
 void DispatchPick(Program& p, float x, float y, double& v1, double& v2, double& v3,
                   const std::string& text) {
+    ChangeScope change(p);
     if (p.cmd.SketchMode) p.cmd.TypedInput = true;
     CheckDelete(p, x, y, v1, v2, v3);
     CheckVV(p, x, y, v1, v2, v3, text);

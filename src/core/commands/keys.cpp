@@ -41,6 +41,7 @@ constexpr const char* kNcByDigit[] = {"mnuNCG0", "mnuNCg1", "mnuNCG2", "mnuNCG3"
 }  // namespace
 
 void Form_KeyPress(Program& p, char32_t ch) {
+    ChangeScope change(p);
     if (ch == 13) {
         if (p.cmd.InputMode == 1) {
             std::string a, b, c;
@@ -73,6 +74,7 @@ void Form_KeyPress(Program& p, char32_t ch) {
 }
 
 void Form_KeyDown(Program& p, Key key, bool scrollLock) {
+    ChangeScope change(p);
     const double w = p.view.W, h = p.view.H;
     switch (key) {
         case Key::Left:

@@ -41,6 +41,7 @@ const std::map<std::string, Handler>& Handlers() {
             {"mnuZoomut", [](Program& p, int) { mnuZoomut_Click(p); }},
             {"mnuZoomScreen", [](Program& p, int) { ZoomScreen(p, false); }},
             {"mnuUndo", [](Program& p, int) { mnuUndo_Click(p); }},
+            {"mnuRedo", [](Program& p, int) { mnuRedo_Click(p); }},
             {"mnuNy", [](Program& p, int) { mnuNy_Click(p); }},
             {"mnuOppna", [](Program& p, int) { mnuOppna_Click(p); }},
             {"mnuSpara", [](Program& p, int) { mnuSpara_Click(p); }},
@@ -86,6 +87,8 @@ const std::map<std::string, Handler>& Handlers() {
 }  // namespace
 
 bool RunMenu(Program& p, const std::string& name, int arg) {
+    // What the command changes is one change, named by its menu item.
+    ChangeScope change(p, p.language.GetText(Language::MenuKey(name)));
     if (const ModeRow* row = FindModeByMenu(name)) {
         StartCommand(p, row->code);
         return true;

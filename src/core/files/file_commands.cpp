@@ -15,6 +15,7 @@
 #include "files/native_file.h"
 #include "files/old_geo.h"
 #include "files/rit_file.h"
+#include "model/change_history.h"
 #include "model/drawing_ops.h"
 #include "model/snap_points.h"
 #include "view/view.h"
@@ -196,6 +197,7 @@ void mnuNy_Click(Program& p) {
                         MsgIcon::Question) != MsgAnswer::Yes)
         return;
     NewDrawing(p);
+    ResetHistory(p);
     p.ui.Refresh();
 }
 
@@ -221,6 +223,8 @@ bool OpenByExtension(Program& p, const std::string& path) {
 
 void mnuOppna_Click(Program& p) {
     if (!AskSaveChanges(p, 1054)) return;
+    RecordChange(p, "");
+    const std::string before = p.drawing.FileName;
     FileDialogResult f =
         Ask(p, FileKind::Drawing, false, p.language.GetText(1070), kOpenFilter, "vgm");
     if (!f.chosen) return;
@@ -239,6 +243,9 @@ void mnuOppna_Click(Program& p) {
             if (!OpenByExtension(p, f.path)) UnknownType(p);
             break;
     }
+    // An opened file starts a history of its own; a file that could not be read kept the drawing
+    // and its history.
+    if (!(CaptureState(p) == *p.changes.now) || p.drawing.FileName != before) ResetHistory(p);
     SetMainCaption(p);
     ZoomScreen(p, false);
 }
@@ -246,7 +253,7 @@ void mnuOppna_Click(Program& p) {
 bool mnuSpara_Click(Program& p) {
     if (!p.drawing.HasFileName) return mnuSparasom_Click(p);
     if (!SaveGEO(p, p.drawing.FileName)) return false;  // reported; the drawing stays modified
-    p.drawing.Modified = false;
+    MarkSaved(p);
     SetMainCaption(p);
     return true;
 }
@@ -257,16 +264,26 @@ bool mnuSparasom_Click(Program& p) {
     if (!f.chosen) return false;
     if (!SaveGEO(p, f.path)) return false;
     // A template does not become the drawing's file.
-    if (f.filterIndex != 2) SetDocument(p, true, false, f.path);
+    if (f.filterIndex != 2) {
+        SetDocument(p, true, false, f.path);
+        MarkSaved(p);
+    }
     SetMainCaption(p);
     return true;
+}
+
+// After an import: the import is one change, and the imported tables count as unmodified.
+void Imported(Program& p, const char* menu) {
+    RecordChange(p, p.language.GetText(Language::MenuKey(menu)));
+    MarkSaved(p);
 }
 
 void mnuImportDxf_Click(Program& p) {
     ResetOperation(p);
     if (!AskSaveChanges(p, 1054)) return;
     FileDialogResult f = Ask(p, FileKind::Dxf, false, p.language.GetText(1070), kDxfFilter, "dxf");
-    if (f.chosen) OpenDxf(p, f.path);
+    // An import is a change that can be undone; the imported drawing has not been changed since.
+    if (f.chosen && OpenDxf(p, f.path)) Imported(p, "mnuImportDxf");
     SetMainCaption(p);
     ZoomScreen(p, false);
 }
@@ -296,12 +313,13 @@ void mnuImportRit_Click(Program& p) {
     FileDialogResult f =
         Ask(p, FileKind::Exchange, false, p.language.GetText(1070), kRitFilter, "rit");
     if (!f.chosen) return;
-    ReadKeeping(p, [&] {
-        NewDrawing(p);
-        if (!ImportRit(p, f.path)) return false;
-        SetDocument(p, false, false, "");
-        return true;
-    });
+    if (ReadKeeping(p, [&] {
+            NewDrawing(p);
+            if (!ImportRit(p, f.path)) return false;
+            SetDocument(p, false, false, "");
+            return true;
+        }))
+        Imported(p, "mnuImportRit");
     SetMainCaption(p);
     ZoomScreen(p, false);
 }
@@ -329,8 +347,10 @@ void OpenAtStart(Program& p, const std::string& commandLineFile) {
             return LoadGEO(p, name);
         });
     } else {
+        ResetHistory(p);
         return;
     }
+    ResetHistory(p);
     SetMainCaption(p);
     ZoomScreen(p, false);
 }

@@ -23,6 +23,8 @@ struct RitObjekt {
     bool Selected = false;
     bool Highlight = false;
     int32_t Color = 0;
+
+    bool operator==(const RitObjekt&) const = default;
 };
 
 // A derived point the user can snap to.

@@ -9,7 +9,5 @@ class Program;
 
 // Pushes a copy of object `index` under the delete command's code and enables the undo command.
 void AddUndo(Program& p, int16_t action, int index);
-// Pops the newest entry and re-creates its object at the end of the table (mnuUndo).
-void mnuUndo_Click(Program& p);
 
 }  // namespace vt

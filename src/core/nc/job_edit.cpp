@@ -84,6 +84,7 @@ std::vector<JobFieldState> JobFieldStates(const Program& p) {
 }
 
 bool SetJobValue(Program& p, const std::string& key, const std::string& text) {
+    ChangeScope change(p, p.language.GetText(1200));
     const JobField* f = FindJobField(key);
     if (!f) return false;
     if (Trim(text, " \t").empty()) {
@@ -106,6 +107,7 @@ bool SetJobValue(Program& p, const std::string& key, const std::string& text) {
 }
 
 void ResetJobValues(Program& p) {
+    ChangeScope change(p, p.language.GetText(1200));
     if (p.jobSettings.empty()) return;
     p.jobSettings.clear();
     Changed(p);

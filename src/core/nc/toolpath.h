@@ -35,6 +35,8 @@ struct ToolPathOp {
     double Group = 0;         // moves made in one step (a contour) share a number; 0 alone
     std::string NCText;
     std::string Label;
+
+    bool operator==(const ToolPathOp&) const = default;
 };
 
 struct ToolPath {

@@ -42,6 +42,7 @@ class ModifyTest : public ::testing::Test {
 
 TEST_F(ModifyTest, DeleteEnablesUndoAndTheLastUndoDisablesIt) {
     AddLine(p, 0, 0, 10, 0, false, false, false);
+    ResetHistory(p);  // the line as if opened with the drawing
     EXPECT_FALSE(p.uiState.Enabled("mnuUndo"));
     RunMenu(p, "mnuRaderaL");
     DispatchClick(p, 5, 0);
