@@ -121,10 +121,13 @@ void RunPluginCommand(Program& p, const std::string& tag) {
     if (index < 0 || index >= static_cast<int>(p.plugins.items.size())) return;
     veltrum::Plugin* plugin = p.plugins.items[static_cast<std::size_t>(index)].object;
     // The command's title is its menu caption, as the program's own commands show theirs.
-    ResetOperation(p);
+    std::string caption;
     for (const PluginMenuEntry& e : p.uiState.pluginMenus)
-        if (e.tag == tag)
-            p.uiState.functionText = " " + ToUpperText(e.caption.substr(0, e.caption.size() - 1));
+        if (e.tag == tag) caption = e.caption.substr(0, e.caption.size() - 1);
+    // Whatever the plug-in changes, picks it waits for included, is one change.
+    ChangeScope change(p, caption);
+    ResetOperation(p);
+    if (!caption.empty()) p.uiState.functionText = " " + ToUpperText(caption);
     PluginCall(p, "startup", [&] { plugin->startup(static_cast<int16_t>(command)); });
     // Done: no prompt of the command's picks stays, unless the plug-in left a marking mode on.
     if (p.cmd.Operation == 255 || p.cmd.Operation == OP_PLUGIN_DONE) ResetOperation(p);

@@ -75,6 +75,25 @@ TEST_F(PluginTest, LibrariesLoadInNameOrderWithTheirMenus) {
     EXPECT_TRUE(ui.messages.empty());
 }
 
+// What a plug-in command adds, its picks included, is one change: one undo takes it all back.
+TEST_F(PluginTest, APluginsChangesAreOneChange) {
+    Library(VT_EXAMPLE_PLUGIN, "bulthal.so");
+    Load();
+    AddRitPoint(p, 10, 10, false, false, false);
+    ResetHistory(p);
+    p.view.Skala = 0.01;
+    ui.pumpActions.push_back([](Program& q) { DispatchClick(q, 10, 10); });  // the centre
+    ui.dialogs.push_back(test::Ok({"20", "6", "0"}));
+    RunPluginCommand(p, "0.1");
+    EXPECT_EQ(p.drawing.ObjectCount, 1 + 1 + 6);  // the pitch circle and six holes
+    EXPECT_EQ(p.changes.changes.size(), 1u);
+    EXPECT_EQ(p.uiState.Menu("mnuUndo").text, "Ångra Bulthålscirkel");
+    RunMenu(p, "mnuUndo");
+    EXPECT_EQ(p.drawing.ObjectCount, 1);
+    RunMenu(p, "mnuRedo");
+    EXPECT_EQ(p.drawing.ObjectCount, 8);
+}
+
 TEST_F(PluginTest, ABrokenLibraryStopsTheLoadingAfterTheOnesBefore) {
     Library(VT_EXAMPLE_PLUGIN, "bulthal.so");
     WriteFileOrThrow(dir.File("plugins/trasig.so"), "this is no shared library");
