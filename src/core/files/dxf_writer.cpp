@@ -45,6 +45,11 @@ class Writer {
         out_ += std::string(c.size() < 3 ? 3 - c.size() : 0, ' ') + c + "\r\n" + value + "\r\n";
     }
     void Num(int code, double v) { Pair(code, Exact(v)); }
+    // A run of group codes and values as they stand.
+    void Pairs(std::initializer_list<std::pair<int, std::string>> run) {
+        for (const auto& [code, value] : run)
+            Pair(code, value);
+    }
     void Int(int code, long v) { Pair(code, std::to_string(v)); }
     std::string Handle() {
         char buf[20];
@@ -164,38 +169,17 @@ const LayerRow kLayers[] = {{"0", 7}, {kDxfToolPathLayer, 1}, {kDxfRapidLayer, 3
 
 std::string R12(const Drawing& d, const ToolPath& t) {
     Writer w(DxfVersion::R12);
-    w.Pair(0, "SECTION");
-    w.Pair(2, "HEADER");
-    w.Pair(9, "$ACADVER");
-    w.Pair(1, "AC1009");
-    w.Pair(0, "ENDSEC");
-    w.Pair(0, "SECTION");
-    w.Pair(2, "TABLES");
-    w.Pair(0, "TABLE");
-    w.Pair(2, "LTYPE");
-    w.Int(70, 1);
-    w.Pair(0, "LTYPE");
-    w.Pair(2, "CONTINUOUS");
-    w.Int(70, 0);
-    w.Pair(3, "Solid line");
-    w.Int(72, 65);
-    w.Int(73, 0);
-    w.Num(40, 0);
-    w.Pair(0, "ENDTAB");
-    w.Pair(0, "TABLE");
-    w.Pair(2, "LAYER");
+    w.Pairs({{0, "SECTION"}, {2, "HEADER"},     {9, "$ACADVER"}, {1, "AC1009"},     {0, "ENDSEC"},
+             {0, "SECTION"}, {2, "TABLES"},     {0, "TABLE"},    {2, "LTYPE"},      {70, "1"},
+             {0, "LTYPE"},   {2, "CONTINUOUS"}, {70, "0"},       {3, "Solid line"}, {72, "65"},
+             {73, "0"},      {40, "0.0"},       {0, "ENDTAB"},   {0, "TABLE"},      {2, "LAYER"}});
     w.Int(70, std::size(kLayers));
     for (const LayerRow& l : kLayers) {
-        w.Pair(0, "LAYER");
-        w.Pair(2, l.name);
-        w.Int(70, 0);
+        w.Pairs({{0, "LAYER"}, {2, l.name}, {70, "0"}});
         w.Int(62, l.colour);
         w.Pair(6, "CONTINUOUS");
     }
-    w.Pair(0, "ENDTAB");
-    w.Pair(0, "ENDSEC");
-    w.Pair(0, "SECTION");
-    w.Pair(2, "ENTITIES");
+    w.Pairs({{0, "ENDTAB"}, {0, "ENDSEC"}, {0, "SECTION"}, {2, "ENTITIES"}});
     DrawingEntities(w, d);
     ToolPathEntities(w, t);
     w.Pair(0, "ENDSEC");
@@ -223,48 +207,37 @@ std::string R2000(const Drawing& d, const ToolPath& t) {
         w.next_ = e.next_;
     }
     auto table = [&](const char* name, const std::string& handle, int count) {
-        w.Pair(0, "TABLE");
-        w.Pair(2, name);
-        w.Pair(5, handle);
-        w.Pair(330, "0");
-        w.Pair(100, "AcDbSymbolTable");
+        w.Pairs({{0, "TABLE"}, {2, name}, {5, handle}, {330, "0"}, {100, "AcDbSymbolTable"}});
         w.Int(70, count);
     };
     auto record = [&](const char* kind, const std::string& owner, const char* subclass,
                       const char* name) {
         w.Pair(0, kind);
         w.Pair(std::string(kind) == "DIMSTYLE" ? 105 : 5, w.Handle());
-        w.Pair(330, owner);
-        w.Pair(100, "AcDbSymbolTableRecord");
-        w.Pair(100, subclass);
-        w.Pair(2, name);
-        w.Int(70, 0);
+        w.Pairs(
+            {{330, owner}, {100, "AcDbSymbolTableRecord"}, {100, subclass}, {2, name}, {70, "0"}});
     };
-    w.Pair(0, "SECTION");
-    w.Pair(2, "HEADER");
-    w.Pair(9, "$ACADVER");
-    w.Pair(1, "AC1015");
-    w.Pair(9, "$HANDSEED");
+    w.Pairs({{0, "SECTION"}, {2, "HEADER"}, {9, "$ACADVER"}, {1, "AC1015"}, {9, "$HANDSEED"}});
     w.Pair(5, "SEED");  // filled in at the end
     w.Pair(9, "$INSUNITS");
     w.Int(70, 4);  // millimetres
-    w.Pair(9, "$MEASUREMENT");
-    w.Int(70, 1);
-    w.Pair(0, "ENDSEC");
-    w.Pair(0, "SECTION");
-    w.Pair(2, "CLASSES");
-    w.Pair(0, "ENDSEC");
-    w.Pair(0, "SECTION");
-    w.Pair(2, "TABLES");
+    w.Pairs({{9, "$MEASUREMENT"},
+             {70, "1"},
+             {0, "ENDSEC"},
+             {0, "SECTION"},
+             {2, "CLASSES"},
+             {0, "ENDSEC"},
+             {0, "SECTION"},
+             {2, "TABLES"}});
     table("VPORT", vportTable, 0);
     w.Pair(0, "ENDTAB");
     table("LTYPE", ltypeTable, 3);
     for (const char* name : {"ByBlock", "ByLayer", "Continuous"}) {
         record("LTYPE", ltypeTable, "AcDbLinetypeTableRecord", name);
-        w.Pair(3, std::string(name) == "Continuous" ? "Solid line" : "");
-        w.Int(72, 65);
-        w.Int(73, 0);
-        w.Num(40, 0);
+        w.Pairs({{3, std::string(name) == "Continuous" ? "Solid line" : ""},
+                 {72, "65"},
+                 {73, "0"},
+                 {40, "0.0"}});
     }
     w.Pair(0, "ENDTAB");
     table("LAYER", layerTable, std::size(kLayers));
@@ -276,14 +249,14 @@ std::string R2000(const Drawing& d, const ToolPath& t) {
     w.Pair(0, "ENDTAB");
     table("STYLE", styleTable, 1);
     record("STYLE", styleTable, "AcDbTextStyleTableRecord", "Standard");
-    w.Num(40, 0);
-    w.Num(41, 1);
-    w.Num(50, 0);
-    w.Int(71, 0);
-    w.Num(42, 2.5);
-    w.Pair(3, "txt");
-    w.Pair(4, "");
-    w.Pair(0, "ENDTAB");
+    w.Pairs({{40, "0.0"},
+             {41, "1.0"},
+             {50, "0.0"},
+             {71, "0"},
+             {42, "2.5"},
+             {3, "txt"},
+             {4, ""},
+             {0, "ENDTAB"}});
     table("VIEW", viewTable, 0);
     w.Pair(0, "ENDTAB");
     table("UCS", ucsTable, 0);
@@ -298,61 +271,56 @@ std::string R2000(const Drawing& d, const ToolPath& t) {
     table("BLOCK_RECORD", blockTable, 2);
     for (const auto& [handle, name] :
          {std::pair{modelRecord, "*Model_Space"}, {paperRecord, "*Paper_Space"}}) {
-        w.Pair(0, "BLOCK_RECORD");
-        w.Pair(5, handle);
-        w.Pair(330, blockTable);
-        w.Pair(100, "AcDbSymbolTableRecord");
-        w.Pair(100, "AcDbBlockTableRecord");
-        w.Pair(2, name);
+        w.Pairs({{0, "BLOCK_RECORD"},
+                 {5, handle},
+                 {330, blockTable},
+                 {100, "AcDbSymbolTableRecord"},
+                 {100, "AcDbBlockTableRecord"},
+                 {2, name}});
     }
-    w.Pair(0, "ENDTAB");
-    w.Pair(0, "ENDSEC");
-    w.Pair(0, "SECTION");
-    w.Pair(2, "BLOCKS");
+    w.Pairs({{0, "ENDTAB"}, {0, "ENDSEC"}, {0, "SECTION"}, {2, "BLOCKS"}});
     for (const auto& [begin, end, owner, name] :
          {std::tuple{modelBlock, modelEnd, modelRecord, "*Model_Space"},
           {paperBlock, paperEnd, paperRecord, "*Paper_Space"}}) {
-        w.Pair(0, "BLOCK");
-        w.Pair(5, begin);
-        w.Pair(330, owner);
-        w.Pair(100, "AcDbEntity");
-        w.Pair(8, "0");
-        w.Pair(100, "AcDbBlockBegin");
-        w.Pair(2, name);
-        w.Int(70, 0);
-        w.Num(10, 0);
-        w.Num(20, 0);
-        w.Num(30, 0);
-        w.Pair(3, name);
-        w.Pair(1, "");
-        w.Pair(0, "ENDBLK");
-        w.Pair(5, end);
-        w.Pair(330, owner);
-        w.Pair(100, "AcDbEntity");
-        w.Pair(8, "0");
-        w.Pair(100, "AcDbBlockEnd");
+        w.Pairs({{0, "BLOCK"},
+                 {5, begin},
+                 {330, owner},
+                 {100, "AcDbEntity"},
+                 {8, "0"},
+                 {100, "AcDbBlockBegin"},
+                 {2, name},
+                 {70, "0"},
+                 {10, "0.0"},
+                 {20, "0.0"},
+                 {30, "0.0"},
+                 {3, name},
+                 {1, ""},
+                 {0, "ENDBLK"},
+                 {5, end},
+                 {330, owner},
+                 {100, "AcDbEntity"},
+                 {8, "0"},
+                 {100, "AcDbBlockEnd"}});
     }
-    w.Pair(0, "ENDSEC");
-    w.Pair(0, "SECTION");
-    w.Pair(2, "ENTITIES");
+    w.Pairs({{0, "ENDSEC"}, {0, "SECTION"}, {2, "ENTITIES"}});
     w.Out() += body;
-    w.Pair(0, "ENDSEC");
-    w.Pair(0, "SECTION");
-    w.Pair(2, "OBJECTS");
-    w.Pair(0, "DICTIONARY");
-    w.Pair(5, rootDict);
-    w.Pair(330, "0");
-    w.Pair(100, "AcDbDictionary");
-    w.Int(281, 1);
-    w.Pair(3, "ACAD_GROUP");
-    w.Pair(350, groupDict);
-    w.Pair(0, "DICTIONARY");
-    w.Pair(5, groupDict);
-    w.Pair(330, rootDict);
-    w.Pair(100, "AcDbDictionary");
-    w.Int(281, 1);
-    w.Pair(0, "ENDSEC");
-    w.Pair(0, "EOF");
+    w.Pairs({{0, "ENDSEC"},
+             {0, "SECTION"},
+             {2, "OBJECTS"},
+             {0, "DICTIONARY"},
+             {5, rootDict},
+             {330, "0"},
+             {100, "AcDbDictionary"},
+             {281, "1"},
+             {3, "ACAD_GROUP"},
+             {350, groupDict},
+             {0, "DICTIONARY"},
+             {5, groupDict},
+             {330, rootDict},
+             {100, "AcDbDictionary"},
+             {281, "1"},
+             {0, "ENDSEC"},
+             {0, "EOF"}});
     std::string out = w.Out();
     out.replace(out.find("SEED\r\n"), 4, w.Handle());
     return out;
