@@ -145,4 +145,11 @@ Chain FollowChain(const Drawing& d, int16_t start) {
     return c;
 }
 
+std::vector<ChainElement> Reversed(const std::vector<ChainElement>& path) {
+    std::vector<ChainElement> out;
+    for (auto it = path.rbegin(); it != path.rend(); ++it)
+        out.push_back(Reversed(*it));
+    return out;
+}
+
 }  // namespace vt

@@ -36,5 +36,7 @@ Chain FollowChain(const Drawing& d, int16_t start);
 
 // The element reversed: it runs from its end to its start.
 ChainElement Reversed(ChainElement e);
+// The elements run the other way: last first, each reversed.
+std::vector<ChainElement> Reversed(const std::vector<ChainElement>& path);
 
 }  // namespace vt

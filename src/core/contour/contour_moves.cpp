@@ -3,6 +3,8 @@
 
 #include <cmath>
 
+#include "contour/element_geometry.h"
+
 namespace vt {
 
 std::vector<ToolPathOp> ContourMoves(const std::vector<ChainElement>& path, double minLength) {
@@ -14,8 +16,7 @@ std::vector<ToolPathOp> ContourMoves(const std::vector<ChainElement>& path, doub
     start.Y = path.front().y1;
     moves.push_back(start);
     for (const ChainElement& e : path) {
-        const bool fullTurn = e.arc && e.x1 == e.x2 && e.y1 == e.y2;
-        if (!fullTurn && std::hypot(e.x2 - e.x1, e.y2 - e.y1) <= minLength) continue;
+        if (!IsFullTurn(e) && std::hypot(e.x2 - e.x1, e.y2 - e.y1) <= minLength) continue;
         ToolPathOp m;
         m.X = e.x2;
         m.Y = e.y2;

@@ -13,13 +13,6 @@ namespace vt {
 
 namespace {
 
-std::vector<ChainElement> ReversedPath(const std::vector<ChainElement>& path) {
-    std::vector<ChainElement> out;
-    for (auto it = path.rbegin(); it != path.rend(); ++it)
-        out.push_back(Reversed(*it));
-    return out;
-}
-
 // A closed chain started in the middle of its longest element, where a lead meets a straight or
 // smoothly curved stretch instead of a corner.
 std::vector<ChainElement> StartMidway(const std::vector<ChainElement>& el) {
@@ -206,7 +199,7 @@ ContourPlan PlanContour(const Chain& chain, const ContourOptions& o) {
         left = true;
     const bool wantLeft = o.climb != o.spindleCcw;
     if (!on && left != wantLeft) {
-        el = ReversedPath(el);
+        el = Reversed(el);
         left = wantLeft;
     }
     if (chain.closed) el = StartMidway(el);

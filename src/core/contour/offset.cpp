@@ -81,8 +81,7 @@ bool StillForward(const ChainElement& trimmed, const ChainElement& whole) {
                            (trimmed.y2 - trimmed.y1) * (whole.y2 - whole.y1);
         return dot > 0;
     }
-    const bool fullTurn = whole.x1 == whole.x2 && whole.y1 == whole.y2;
-    return fullTurn || ElementSweep(trimmed) <= ElementSweep(whole) + 1e-9;
+    return IsFullTurn(whole) || ElementSweep(trimmed) <= ElementSweep(whole) + 1e-9;
 }
 
 }  // namespace

@@ -70,8 +70,8 @@ void ApplySplice(std::vector<T>& v, const Splice<T>& s, bool forward) {
     v.insert(v.begin() + at, in.begin(), in.end());
 }
 
-ChangeStep MakeStep(const DrawingState& before, const DrawingState& after) {
-    ChangeStep s;
+Change MakeChange(const DrawingState& before, const DrawingState& after) {
+    Change s;
     s.objects = MakeSplice(before.objects, after.objects);
     s.moves = MakeSplice(before.moves, after.moves);
     s.jobBefore = before.job;
@@ -79,7 +79,7 @@ ChangeStep MakeStep(const DrawingState& before, const DrawingState& after) {
     return s;
 }
 
-void ApplyStep(DrawingState& st, const ChangeStep& s, bool forward) {
+void ApplyChange(DrawingState& st, const Change& s, bool forward) {
     ApplySplice(st.objects, s.objects, forward);
     ApplySplice(st.moves, s.moves, forward);
     st.job = forward ? s.jobAfter : s.jobBefore;
@@ -153,13 +153,7 @@ void Walk(Program& p, bool undo) {
     if (undo ? h.done == 0 : h.done >= h.changes.size()) return;
     if (!h.now) h.now = std::make_shared<DrawingState>(CaptureState(p));
     DrawingState st = *h.now;
-    const Change& c = h.changes[undo ? h.done - 1 : h.done];
-    if (undo)
-        for (auto it = c.steps.rbegin(); it != c.steps.rend(); ++it)
-            ApplyStep(st, *it, false);
-    else
-        for (const ChangeStep& s : c.steps)
-            ApplyStep(st, s, true);
+    ApplyChange(st, h.changes[undo ? h.done - 1 : h.done], !undo);
     undo ? --h.done : ++h.done;
     ApplyState(p, st);
     h.now = std::make_shared<DrawingState>(std::move(st));
@@ -213,18 +207,16 @@ void RecordChange(Program& p, const std::string& label) {
         return;
     }
     const DrawingState& before = *h.now;
-    Change c;
+    Change c = MakeChange(before, after);
     c.label = std::string(Trim(label, " "));
     std::vector<RitObjekt> removed;
-    ChangeStep step = MakeStep(before, after);
     if (IsDelete(p.cmd.Operation) && before.moves == after.moves && before.job == after.job &&
         RemovedFrom(before.objects, after.objects, removed)) {
         // Undoing a deletion brings the objects back at the end of the table.
-        step.objects.before = removed;
-        step.objects.after.clear();
-        step.objects.atEnd = true;
+        c.objects.before = removed;
+        c.objects.after.clear();
+        c.objects.atEnd = true;
     }
-    c.steps.push_back(std::move(step));
     h.changes.resize(h.done);
     h.changes.push_back(std::move(c));
     const std::size_t depth = static_cast<std::size_t>(std::max(0, p.settings.UndoDepth));

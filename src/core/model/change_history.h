@@ -36,18 +36,12 @@ struct Splice {
     bool atEnd = false;  // a deletion: undone, `before` comes back at the end of the table
 };
 
-// One step of a change, for all three tables.
-struct ChangeStep {
+// One change, for all three tables.
+struct Change {
+    std::string label;  // the command it came from, for the menu
     Splice<RitObjekt> objects;
     Splice<ToolPathOp> moves;
     JobValues jobBefore, jobAfter;
-};
-
-// A change is undone by its steps backwards, last step first, and done again by its steps
-// forwards.
-struct Change {
-    std::string label;  // the command it came from, for the menu
-    std::vector<ChangeStep> steps;
 };
 
 struct ChangeHistory {
@@ -56,7 +50,6 @@ struct ChangeHistory {
     std::shared_ptr<DrawingState> now;    // the tables after the last change (or the reset)
     std::shared_ptr<DrawingState> saved;  // the tables at the last save or opening
     int depth = 0;                        // events running inside each other
-    bool restoring = false;
 };
 
 DrawingState CaptureState(const Program& p);

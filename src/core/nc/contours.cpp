@@ -90,12 +90,8 @@ void ChainContour(Program& p, Pick& k) {
     if (!chain.closed) {
         // An open chain runs from the end nearer the click: left and right are seen from there.
         const ChainElement &f = chain.elements.front(), &b = chain.elements.back();
-        if (std::hypot(k.x - b.x2, k.y - b.y2) < std::hypot(k.x - f.x1, k.y - f.y1)) {
-            std::vector<ChainElement> r;
-            for (auto it = chain.elements.rbegin(); it != chain.elements.rend(); ++it)
-                r.push_back(Reversed(*it));
-            chain.elements = r;
-        }
+        if (std::hypot(k.x - b.x2, k.y - b.y2) < std::hypot(k.x - f.x1, k.y - f.y1))
+            chain.elements = Reversed(chain.elements);
     }
     Select(p, chain, true);
     if (chain.branched) p.uiState.infoText = p.language.GetText(1317);
