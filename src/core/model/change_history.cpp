@@ -123,8 +123,8 @@ void ShowHistory(Program& p) {
 }
 
 void ShowModified(Program& p) {
-    const bool modified =
-        !p.changes.saved || !p.changes.now || !(*p.changes.saved == *p.changes.now);
+    const ChangeHistory& h = p.changes;
+    const bool modified = !h.saved || !h.now || (h.saved != h.now && !(*h.saved == *h.now));
     if (p.drawing.Modified != modified) {
         p.drawing.Modified = modified;
         SetMainCaption(p);
@@ -164,18 +164,34 @@ void Walk(Program& p, bool undo) {
     RegenerateNcIfShown(p);
 }
 
+// The object as the history keeps it, or nothing for a candidate or a deleted object.
+std::optional<RitObjekt> Kept(const RitObjekt& o) {
+    if (o.Temp || o.Deleted) return std::nullopt;
+    RitObjekt k = o;
+    k.Selected = k.Highlight = false;
+    return k;
+}
+
+bool Unchanged(const Program& p, const DrawingState& st) {
+    if (p.jobSettings != st.job || p.toolPath.Count != static_cast<int>(st.moves.size()))
+        return false;
+    for (int i = 1; i <= p.toolPath.Count; ++i)
+        if (!(p.toolPath.Op(i) == st.moves[static_cast<std::size_t>(i - 1)])) return false;
+    std::size_t k = 0;
+    for (int i = 1; i <= p.drawing.ObjectCount; ++i)
+        if (auto o = Kept(p.drawing.Obj(i)))
+            if (k >= st.objects.size() || !(*o == st.objects[k++])) return false;
+    return k == st.objects.size();
+}
+
 }  // namespace
 
 DrawingState CaptureState(const Program& p) {
     DrawingState s;
     const Drawing& d = p.drawing;
     s.objects.reserve(static_cast<std::size_t>(std::max<int>(0, d.ObjectCount)));
-    for (int i = 1; i <= d.ObjectCount; ++i) {
-        RitObjekt o = d.Obj(i);
-        if (o.Temp || o.Deleted) continue;
-        o.Selected = o.Highlight = false;
-        s.objects.push_back(o);
-    }
+    for (int i = 1; i <= d.ObjectCount; ++i)
+        if (auto o = Kept(d.Obj(i))) s.objects.push_back(*o);
     for (int i = 1; i <= p.toolPath.Count; ++i)
         s.moves.push_back(p.toolPath.Op(i));
     s.job = p.jobSettings;
@@ -201,11 +217,12 @@ void RecordChange(Program& p, const std::string& label) {
         ResetHistory(p);
         return;
     }
-    DrawingState after = CaptureState(p);
-    if (after == *h.now) {
+    // Most events change nothing (a pan, a key, a command started): compared in place, uncopied.
+    if (Unchanged(p, *h.now)) {
         ShowModified(p);
         return;
     }
+    DrawingState after = CaptureState(p);
     const DrawingState& before = *h.now;
     Change c = MakeChange(before, after);
     c.label = std::string(Trim(label, " "));
