@@ -61,41 +61,17 @@ class Interpreter : public ::testing::Test {
 // corners cut outside and an L-shaped pocket with a sharp inside corner cut inside, both ways
 // round, run as drawn.
 TEST_F(Interpreter, ComputedContoursRunAsDrawn) {
-    const auto line = [](double x1, double y1, double x2, double y2) {
-        ChainElement e;
-        e.x1 = x1, e.y1 = y1, e.x2 = x2, e.y2 = y2;
-        return e;
-    };
-    const auto arc = [](double cx, double cy, double r, double x1, double y1, double x2,
-                        double y2) {
-        ChainElement e;
-        e.arc = true;
-        e.cx = cx, e.cy = cy, e.r = r, e.x1 = x1, e.y1 = y1, e.x2 = x2, e.y2 = y2;
-        return e;
-    };
-    Chain plate;
-    plate.closed = true;
-    plate.elements = {line(10, 0, 90, 0),     arc(90, 10, 10, 90, 0, 100, 10),
-                      line(100, 10, 100, 50), arc(90, 50, 10, 100, 50, 90, 60),
-                      line(90, 60, 10, 60),   arc(10, 50, 10, 10, 60, 0, 50),
-                      line(0, 50, 0, 10),     arc(10, 10, 10, 0, 10, 10, 0)};
-    Chain pocket;
-    pocket.closed = true;
-    pocket.elements = {line(0, 0, 60, 0),    line(60, 0, 60, 20), line(60, 20, 20, 20),
-                       line(20, 20, 20, 50), line(20, 50, 0, 50), line(0, 50, 0, 0)};
+    using namespace contour_fixtures;
     struct Case {
         Chain chain;
         OffsetSide side;  // of the counter-clockwise chain
     };
-    for (const Case& c : {Case{plate, OffsetSide::Right}, Case{pocket, OffsetSide::Left}}) {
+    for (const Case& c : {Case{Plate(), OffsetSide::Right}, Case{LShape(), OffsetSide::Left}}) {
         for (bool backwards : {false, true}) {
             Chain chain = c.chain;
             OffsetSide side = c.side;
             if (backwards) {
-                std::vector<ChainElement> r;
-                for (auto it = chain.elements.rbegin(); it != chain.elements.rend(); ++it)
-                    r.push_back(Reversed(*it));
-                chain.elements = r;
+                chain = Backwards(chain);
                 side = side == OffsetSide::Left ? OffsetSide::Right : OffsetSide::Left;
             }
             const OffsetResult offset = OffsetChain(chain, 3, side);
