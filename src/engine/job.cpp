@@ -3,7 +3,7 @@
 
 #include <cmath>
 
-#include "app/text_file.h"
+#include "base/text_file.h"
 #include "files/fields.h"
 
 namespace vt::engine {

@@ -3,8 +3,8 @@
 
 #include <cmath>
 
-#include "app/ini_file.h"
-#include "app/text_file.h"
+#include "base/ini_file.h"
+#include "base/text_file.h"
 #include "job.h"
 
 namespace vt::engine {

@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <string>
 
-#include "app/text_file.h"
+#include "base/text_file.h"
 #include "job.h"
 #include "machine.h"
 #include "post.h"

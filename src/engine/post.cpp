@@ -8,8 +8,8 @@
 #include <functional>
 #include <optional>
 
-#include "app/text_file.h"
 #include "arc_centre.h"
+#include "base/text_file.h"
 
 namespace vt::engine {
 

@@ -9,8 +9,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/language.h"
 #include "app/program.h"
+#include "base/language.h"
 #include "qt_language.h"
 #include "qt_util.h"
 

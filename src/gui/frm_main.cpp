@@ -19,9 +19,9 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
-#include "app/language.h"
 #include "app/program.h"
 #include "app/startup.h"
+#include "base/language.h"
 #include "commands/analysis.h"
 #include "commands/keys.h"
 #include "commands/menu_commands.h"

@@ -15,8 +15,8 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "app/language.h"
 #include "app/program.h"
+#include "base/language.h"
 #include "commands/menu_commands.h"
 #include "icons.h"
 #include "nc/job_edit.h"

@@ -14,8 +14,8 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
-#include "app/language.h"
 #include "app/program.h"
+#include "base/language.h"
 #include "qt_language.h"
 #include "qt_util.h"
 

@@ -21,9 +21,9 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "app/ini_file.h"
-#include "app/language.h"
 #include "app/program.h"
+#include "base/ini_file.h"
+#include "base/language.h"
 #include "platform_texts.h"
 #include "plugins/plugins.h"
 #include "qt_language.h"

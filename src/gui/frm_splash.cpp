@@ -5,7 +5,7 @@
 #include <QPainter>
 #include <QScreen>
 
-#include "app/version.h"
+#include "base/version.h"
 #include "qt_util.h"
 
 namespace vt::gui {

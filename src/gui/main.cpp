@@ -18,7 +18,7 @@
 #include "app/program.h"
 #include "app/program_folder.h"
 #include "app/startup.h"
-#include "app/version.h"
+#include "base/version.h"
 #include "batch/batch_runner.h"
 #include "batch/headless.h"
 #include "frm_main.h"

@@ -8,7 +8,8 @@
 #include <initializer_list>
 #include <utility>
 
-#include "app/language.h"
+#include "app/set_language.h"
+#include "base/language.h"
 
 namespace vt::gui {
 

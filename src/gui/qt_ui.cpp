@@ -13,7 +13,7 @@
 #include <cstdlib>
 
 #include "app/program.h"
-#include "app/vt_error.h"
+#include "base/vt_error.h"
 #include "files/file_folders.h"
 #include "frm_choose_machine.h"
 #include "frm_contour.h"

@@ -10,7 +10,7 @@
 #include <set>
 #include <sstream>
 
-#include "app/text_file.h"
+#include "base/text_file.h"
 #include "contour/contour_path.h"
 #include "core/contour/contour_fixtures.h"
 #include "dialect_checkers.h"

@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <sstream>
 
-#include "app/text_file.h"
+#include "base/text_file.h"
 #include "batch/batch_runner.h"
 #include "fuzz_util.h"
 

@@ -1,7 +1,7 @@
 // Fuzz target: the same bytes as the settings file and the language file; the settings loaded,
 // every text looked up, the window placement read.
-#include "app/language.h"
 #include "app/settings.h"
+#include "base/language.h"
 #include "fuzz_util.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

@@ -15,7 +15,7 @@
 #include <functional>
 
 #include "app/program.h"
-#include "app/text_file.h"
+#include "base/text_file.h"
 #include "commands/menu_commands.h"
 #include "frm_choose_machine.h"
 #include "frm_main.h"

@@ -21,9 +21,9 @@
 #include <map>
 #include <set>
 
-#include "app/language.h"
 #include "app/program.h"
-#include "app/text_file.h"
+#include "base/language.h"
+#include "base/text_file.h"
 #include "frm_choose_machine.h"
 #include "frm_contour.h"
 #include "frm_main.h"

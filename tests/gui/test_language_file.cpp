@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 #include <QWidget>
 
-#include "app/ini_file.h"
-#include "app/language.h"
+#include "base/ini_file.h"
+#include "base/language.h"
 #include "main_menu.h"
 
 namespace vt::gui {

@@ -13,7 +13,7 @@
 #include <filesystem>
 
 #include "app/program.h"
-#include "app/text_file.h"
+#include "base/text_file.h"
 #include "commands/menu_commands.h"
 #include "frm_main.h"
 #include "main_menu.h"

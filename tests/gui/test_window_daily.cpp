@@ -8,7 +8,7 @@
 #include <filesystem>
 
 #include "app/program.h"
-#include "app/text_file.h"
+#include "base/text_file.h"
 #include "commands/mode_table.h"
 #include "files/native_file.h"
 #include "frm_main.h"

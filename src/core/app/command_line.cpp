@@ -1,7 +1,7 @@
 // Parsing of the command line.
 #include "app/command_line.h"
 
-#include "app/text_file.h"
+#include "base/text_file.h"
 #include "nc/job_settings.h"
 
 namespace vt {

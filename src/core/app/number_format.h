@@ -1,14 +1,15 @@
-// Numbers as the program shows them: rounded half to even to a number of decimals, written in the
-// shortest form with the locale's decimal separator; and the axis marks of multiplied axes.
+// Numbers as the program shows them, with the user's decimal separator, and the axis marks of
+// multiplied axes.
 #pragma once
 
 #include <string>
+
+#include "base/numbers.h"
 
 namespace vt {
 
 class Program;
 
-std::string FormatRounded(double v, int decimals, char decimalSeparator);
 // With the program's decimal separator.
 std::string Fmt(const Program& p, double v, int decimals);
 

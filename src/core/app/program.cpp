@@ -1,8 +1,8 @@
 // Construction of the program state.
 #include "app/program.h"
 
-#include "app/ini_file.h"
-#include "app/text_file.h"
+#include "base/ini_file.h"
+#include "base/text_file.h"
 
 namespace vt {
 

@@ -4,11 +4,11 @@
 #include <string>
 
 #include "app/error_report.h"
-#include "app/language.h"
 #include "app/program_folder.h"
 #include "app/settings.h"
 #include "app/ui.h"
 #include "app/ui_state.h"
+#include "base/language.h"
 #include "commands/command_state.h"
 #include "commands/value_input.h"
 #include "expr/expression_parser.h"

@@ -6,10 +6,10 @@
 #include <map>
 
 #include "app/error_report.h"
-#include "app/ini_file.h"
 #include "app/program.h"
 #include "app/program_folder.h"
-#include "app/text_file.h"
+#include "base/ini_file.h"
+#include "base/text_file.h"
 
 namespace vt {
 

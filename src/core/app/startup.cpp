@@ -5,7 +5,7 @@
 
 #include "app/error_report.h"
 #include "app/program.h"
-#include "app/version.h"
+#include "base/version.h"
 #include "files/file_commands.h"
 #include "model/snap_points.h"
 #include "nc/machines.h"

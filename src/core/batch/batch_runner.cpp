@@ -12,12 +12,12 @@
 #include <ostream>
 #include <sstream>
 
-#include "app/ini_file.h"
-#include "app/numbers.h"
 #include "app/program.h"
 #include "app/program_folder.h"
 #include "app/startup.h"
-#include "app/text_file.h"
+#include "base/ini_file.h"
+#include "base/numbers.h"
+#include "base/text_file.h"
 #include "commands/keys.h"
 #include "commands/menu_commands.h"
 #include "commands/value_input.h"

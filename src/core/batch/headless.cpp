@@ -10,7 +10,7 @@
 #include "app/program.h"
 #include "app/program_folder.h"
 #include "app/settings.h"
-#include "app/text_file.h"
+#include "base/text_file.h"
 #include "files/dxf_reader.h"
 #include "files/dxf_writer.h"
 #include "files/native_file.h"

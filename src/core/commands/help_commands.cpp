@@ -2,8 +2,8 @@
 #include "commands/help_commands.h"
 
 #include "app/program.h"
-#include "app/text_file.h"
-#include "app/version.h"
+#include "base/text_file.h"
+#include "base/version.h"
 
 namespace vt {
 

@@ -6,10 +6,10 @@
 #include <cstdio>
 
 #include "app/error_report.h"
-#include "app/ini_file.h"
 #include "app/number_format.h"
-#include "app/numbers.h"
 #include "app/program.h"
+#include "base/ini_file.h"
+#include "base/numbers.h"
 #include "commands/command_reset.h"
 #include "commands/processors.h"
 

@@ -4,10 +4,10 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "app/numbers.h"
 #include "app/program.h"
-#include "app/text_file.h"
-#include "app/vt_error.h"
+#include "base/numbers.h"
+#include "base/text_file.h"
+#include "base/vt_error.h"
 
 namespace vt {
 

@@ -14,10 +14,10 @@
 #include <vector>
 
 #include "app/error_report.h"
-#include "app/numbers.h"
 #include "app/program.h"
-#include "app/text_file.h"
-#include "app/version.h"
+#include "base/numbers.h"
+#include "base/text_file.h"
+#include "base/version.h"
 #include "files/dxf_geometry.h"
 #include "files/fields.h"
 #include "files/read_failure.h"

@@ -10,7 +10,7 @@
 
 #include "app/error_report.h"
 #include "app/program.h"
-#include "app/text_file.h"
+#include "base/text_file.h"
 #include "geometry/arc_span.h"
 
 namespace vt {

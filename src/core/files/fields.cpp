@@ -3,9 +3,9 @@
 
 #include <cmath>
 
-#include "app/numbers.h"
-#include "app/text_file.h"
-#include "app/vt_error.h"
+#include "base/numbers.h"
+#include "base/text_file.h"
+#include "base/vt_error.h"
 
 namespace vt {
 

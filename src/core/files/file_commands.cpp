@@ -7,7 +7,7 @@
 
 #include "app/program.h"
 #include "app/startup.h"
-#include "app/text_file.h"
+#include "base/text_file.h"
 #include "commands/command_reset.h"
 #include "files/dxf_reader.h"
 #include "files/dxf_writer.h"

@@ -4,8 +4,8 @@
 #include <filesystem>
 #include <system_error>
 
-#include "app/ini_file.h"
 #include "app/program.h"
+#include "base/ini_file.h"
 
 namespace vt {
 

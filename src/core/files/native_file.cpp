@@ -6,7 +6,7 @@
 
 #include "app/error_report.h"
 #include "app/program.h"
-#include "app/text_file.h"
+#include "base/text_file.h"
 #include "files/fields.h"
 #include "files/read_failure.h"
 #include "model/drawing_ops.h"

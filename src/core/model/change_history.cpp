@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <optional>
 
-#include "app/text_file.h"
+#include "base/text_file.h"
 
 #include "app/error_report.h"
 #include "app/program.h"

@@ -13,7 +13,7 @@
 #include <chrono>
 #include <cstring>
 
-#include "app/text_file.h"
+#include "base/text_file.h"
 
 extern char** environ;
 

@@ -3,10 +3,10 @@
 
 #include <filesystem>
 
-#include "app/ini_file.h"
 #include "app/program.h"
 #include "app/startup.h"
-#include "app/text_file.h"
+#include "base/ini_file.h"
+#include "base/text_file.h"
 #include "nc/nc_code.h"
 
 namespace vt {

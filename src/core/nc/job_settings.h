@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/numbers.h"
+#include "base/numbers.h"
 
 namespace vt {
 

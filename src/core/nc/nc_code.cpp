@@ -6,7 +6,7 @@
 
 #include "app/error_report.h"
 #include "app/program.h"
-#include "app/text_file.h"
+#include "base/text_file.h"
 #include "nc/engine_process.h"
 #include "nc/job_edit.h"
 #include "nc/job_file.h"

@@ -4,7 +4,7 @@
 #include "app/error_report.h"
 #include "app/number_format.h"
 #include "app/program.h"
-#include "app/text_file.h"
+#include "base/text_file.h"
 #include "files/file_folders.h"
 #include "nc/nc_code.h"
 #include "view/printing.h"

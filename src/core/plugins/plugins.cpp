@@ -9,7 +9,7 @@
 
 #include "app/error_report.h"
 #include "app/program.h"
-#include "app/text_file.h"
+#include "base/text_file.h"
 #include "commands/command_reset.h"
 #include "commands/mode_table.h"
 #include "plugin.h"

@@ -7,9 +7,9 @@
 
 #include "app/error_report.h"
 #include "app/number_format.h"
-#include "app/numbers.h"
 #include "app/program.h"
-#include "app/text_file.h"
+#include "base/numbers.h"
+#include "base/text_file.h"
 #include "view/renderer.h"
 #include "view/view.h"
 

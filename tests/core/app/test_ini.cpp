@@ -1,5 +1,5 @@
 // The private-profile semantics of the INI primitives.
-#include "app/ini_file.h"
+#include "base/ini_file.h"
 
 #include <gtest/gtest.h>
 

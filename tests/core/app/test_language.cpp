@@ -1,5 +1,6 @@
 // GetText with and without a language file, and SetLanguage's rules per control kind.
-#include "app/language.h"
+#include "app/set_language.h"
+#include "base/language.h"
 
 #include <gtest/gtest.h>
 

@@ -6,10 +6,10 @@
 #include <filesystem>
 
 #include "app/number_format.h"
-#include "app/numbers.h"
 #include "app/program.h"
 #include "app/settings.h"
-#include "app/text_file.h"
+#include "base/numbers.h"
+#include "base/text_file.h"
 #include "commands/value_input.h"
 #include "files/dxf_reader.h"
 #include "files/fields.h"

@@ -3,10 +3,10 @@
 
 #include <gtest/gtest.h>
 
-#include "app/ini_file.h"
 #include "app/program.h"
 #include "app/startup.h"
-#include "app/text_file.h"
+#include "base/ini_file.h"
+#include "base/text_file.h"
 #include "test_util.h"
 
 namespace vt {

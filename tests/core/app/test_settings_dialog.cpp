@@ -7,7 +7,7 @@
 #include "app/program.h"
 #include "app/settings_dialog.h"
 #include "app/startup.h"
-#include "app/text_file.h"
+#include "base/text_file.h"
 #include "commands/menu_commands.h"
 #include "model/drawing_ops.h"
 #include "test_util.h"

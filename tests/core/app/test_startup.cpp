@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "app/command_line.h"
-#include "app/ini_file.h"
 #include "app/program.h"
+#include "base/ini_file.h"
 #include "model/drawing_ops.h"
 #include "test_util.h"
 

@@ -7,7 +7,7 @@
 
 #include "app/program.h"
 #include "app/startup.h"
-#include "app/text_file.h"
+#include "base/text_file.h"
 #include "commands/menu_commands.h"
 #include "commands/processors.h"
 #include "files/file_commands.h"

@@ -1,7 +1,7 @@
 // The job file: header, records, mode markers and the number format.
 #include <gtest/gtest.h>
 
-#include "app/text_file.h"
+#include "base/text_file.h"
 #include "nc/job_file.h"
 
 namespace vt {

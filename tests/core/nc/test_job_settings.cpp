@@ -9,7 +9,7 @@
 
 #include "app/program.h"
 #include "app/startup.h"
-#include "app/text_file.h"
+#include "base/text_file.h"
 #include "commands/menu_commands.h"
 #include "files/native_file.h"
 #include "model/drawing_ops.h"

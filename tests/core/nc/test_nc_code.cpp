@@ -8,7 +8,7 @@
 
 #include "app/program.h"
 #include "app/startup.h"
-#include "app/text_file.h"
+#include "base/text_file.h"
 #include "commands/menu_commands.h"
 #include "nc/engine_process.h"
 #include "nc/machines.h"

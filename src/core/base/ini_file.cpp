@@ -1,5 +1,5 @@
 // The private-profile reader and writer behind settings, language and machine files.
-#include "app/ini_file.h"
+#include "base/ini_file.h"
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -7,13 +7,13 @@
 
 #include <cerrno>
 
-#include "app/numbers.h"
+#include "base/numbers.h"
 
 #include <cmath>
 #include <cstdlib>
 
-#include "app/error_report.h"
-#include "app/text_file.h"
+#include "base/error_trail.h"
+#include "base/text_file.h"
 
 namespace vt {
 

@@ -2,7 +2,7 @@
 #include <string_view>
 #include <utility>
 
-#include "app/language.h"
+#include "base/language.h"
 
 namespace vt {
 
@@ -148,8 +148,12 @@ constexpr std::pair<int, std::string_view> kBuiltinTexts[] = {
     {1315, "Medfräsning"},
     {1316, "Motfräsning"},
     {1317, "Kedjan delar sig där fler än två element möts; konturen slutar där."},
-    {1318, "Verktyget får inte plats vid det markerade elementet utan att skada detaljen. Konturen läggs inte till."},
-    {1319, "Det finns ingen plats för in- och utkörning, som radiekompenseringen i styrsystemet behöver. Konturen läggs inte till."},
+    {1318,
+     "Verktyget får inte plats vid det markerade elementet utan att skada detaljen. Konturen läggs "
+     "inte till."},
+    {1319,
+     "Det finns ingen plats för in- och utkörning, som radiekompenseringen i styrsystemet behöver. "
+     "Konturen läggs inte till."},
     {1320, " KONTUR FRÅN KEDJA"},
     {1321, "Ångra"},
     {1322, "Gör om"},

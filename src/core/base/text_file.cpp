@@ -1,7 +1,7 @@
 // Text and file helpers shared by every reader and writer of the program.
-#include "app/text_file.h"
+#include "base/text_file.h"
 
-#include "app/vt_error.h"
+#include "base/vt_error.h"
 
 #include <fcntl.h>
 #include <signal.h>

@@ -21,4 +21,8 @@ std::string GeneralText(double v, int significant);
 // Plain decimal notation with ".", at most `decimals` decimals, trailing zeros dropped, no "-0".
 std::string PlainNumber(double v, int decimals = 10);
 
+// Rounded half to even to a number of decimals, written in the shortest form with the given
+// decimal separator.
+std::string FormatRounded(double v, int decimals, char decimalSeparator);
+
 }  // namespace vt

@@ -1,5 +1,5 @@
 // Descriptions of the classic error numbers and the mapping of standard exceptions onto them.
-#include "app/vt_error.h"
+#include "base/vt_error.h"
 
 #include <cerrno>
 #include <new>

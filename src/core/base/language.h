@@ -1,5 +1,5 @@
-// Texts by number: the built-in Swedish table or the language file, and the replacement of a
-// window's captions when it loads.
+// Texts by number: the built-in Swedish table or the language file, the menu-number map, and
+// the number conversion of language tags.
 #pragma once
 
 #include <cstdint>
@@ -10,11 +10,9 @@
 #include <utility>
 #include <vector>
 
-#include "app/ini_file.h"
+#include "base/ini_file.h"
 
 namespace vt {
-
-class Program;
 
 // Buffer of the language lookups: a text is cut to one character less.
 constexpr std::size_t kLanguageBufferSize = 255;
@@ -54,44 +52,6 @@ class Language {
 
 // "Filen "name" finns inte. …" (texts 1061 and 1062 round the quoted name).
 std::string MissingFileText(const Language& l, const std::string& name);
-
-// What SetLanguage needs of a window: its tag, its controls by kind, and setters.
-enum class ControlKind {
-    Menu,
-    Frame,
-    Label,
-    Button,
-    CheckBox,
-    Option,
-    TextBox,
-    Toolbar,
-    Tabs,
-    Other
-};
-
-struct LanguageControl {
-    ControlKind kind = ControlKind::Other;
-    std::string name;
-    std::string tag;
-    std::vector<std::string> buttonTags;  // toolbars: the tag of each button, button 1 first
-    int tabCount = 0;                     // tabbed dialogs
-};
-
-class LanguageTarget {
-  public:
-    virtual ~LanguageTarget() = default;
-    virtual std::string WindowTag() const = 0;
-    virtual void SetWindowCaption(const std::string& text) = 0;
-    virtual std::vector<LanguageControl> Controls() const = 0;
-    // Caption of a menu item, frame, label, button, check box or option; text of a text box.
-    virtual void SetControlText(std::size_t control, const std::string& text) = 0;
-    virtual void SetToolTip(std::size_t control, int button, const std::string& text) = 0;
-    virtual void SetTabCaption(std::size_t control, int tab, const std::string& text) = 0;
-};
-
-// Replaces the captions of a window from the language file (nothing without one). A window tag
-// that is not a 16-bit number goes to the error report.
-void SetLanguage(Program& p, LanguageTarget& window);
 
 // A text converted the way a 16-bit integer conversion does it; throws type mismatch or overflow.
 int16_t TextToInt16(std::string_view text);

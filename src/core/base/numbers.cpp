@@ -1,5 +1,5 @@
 // std::from_chars and std::to_chars: the same on every desktop.
-#include "app/numbers.h"
+#include "base/numbers.h"
 
 #include <charconv>
 #include <cmath>
@@ -63,6 +63,23 @@ std::string PlainNumber(double v, int decimals) {
         if (s.back() == '.') s.pop_back();
     }
     if (s == "-0") s = "0";
+    return s;
+}
+
+std::string FormatRounded(double v, int decimals, char sep) {
+    if (!std::isfinite(v)) return std::isnan(v) ? "NaN" : (v > 0 ? "Inf" : "-Inf");
+    double scale = std::pow(10.0, decimals);
+    double r = std::nearbyint(v * scale) / scale;
+    if (!std::isfinite(r)) r = v;
+    std::string s = FixedText(r, decimals);
+    if (s.find('.') != std::string::npos) {
+        while (s.back() == '0')
+            s.pop_back();
+        if (s.back() == '.') s.pop_back();
+    }
+    if (s == "-0") s = "0";
+    for (char& c : s)
+        if (c == '.') c = sep;
     return s;
 }
 
