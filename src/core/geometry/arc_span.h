@@ -2,7 +2,7 @@
 // counter-clockwise from its start to its end. Which points of its circle lie on that span.
 #pragma once
 
-#include "model/objects.h"
+#include "geometry/objects.h"
 
 namespace vt {
 

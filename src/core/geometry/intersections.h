@@ -4,7 +4,7 @@
 #include <array>
 #include <cstdint>
 
-#include "model/objects.h"
+#include "geometry/objects.h"
 
 namespace vt {
 

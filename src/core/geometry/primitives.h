@@ -5,7 +5,7 @@
 #include <cmath>
 #include <cstdint>
 
-#include "model/objects.h"
+#include "geometry/objects.h"
 
 namespace vt {
 

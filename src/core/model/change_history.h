@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "model/objects.h"
+#include "geometry/objects.h"
 #include "nc/job_settings.h"
 #include "nc/toolpath.h"
 

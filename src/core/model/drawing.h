@@ -6,13 +6,19 @@
 #include <string>
 #include <vector>
 
-#include "model/objects.h"
+#include "geometry/objects.h"
 
 namespace vt {
 
 inline constexpr int16_t kMaxCount = 32767;  // 16-bit counts
 inline constexpr double kCoordLimit = 100000000.0;
 inline constexpr double kMinRadius = 0.0;
+
+// A deleted object kept for undo, with the code of the delete command that removed it.
+struct UndoRecord {
+    int16_t Action = 0;
+    RitObjekt Obj;
+};
 
 struct Drawing {
     std::vector<RitObjekt> Objects = std::vector<RitObjekt>(1);

@@ -1,4 +1,5 @@
-// The records of the drawing tables: drawing objects, snap points and undo entries.
+// The records of shapes: a drawing object (line, circle or arc, point) and a point derived from
+// them, such as a snap point.
 #pragma once
 
 #include <cstdint>
@@ -32,12 +33,6 @@ struct SnapPoint {
     double X = 0, Y = 0;
     int32_t Color = 0;
     int16_t Obj1 = 0, Obj2 = 0;
-};
-
-// A deleted object kept for undo, with the code of the delete command that removed it.
-struct UndoRecord {
-    int16_t Action = 0;
-    RitObjekt Obj;
 };
 
 }  // namespace vt
