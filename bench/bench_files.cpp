@@ -6,9 +6,9 @@
 #include <sstream>
 
 #include "bench_support.h"
+#include "commands/drawing_edit.h"
 #include "files/dxf_reader.h"
 #include "files/native_file.h"
-#include "model/drawing_ops.h"
 
 using namespace vt;
 using namespace vt::bench;

@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "bench_support.h"
-#include "model/snap_points.h"
+#include "commands/drawing_edit.h"
 #include "view/hit_tests.h"
 #include "view/view.h"
 
@@ -26,7 +26,7 @@ int main(int argc, char** argv) {
                     benchmark::DoNotOptimize(CheckLineHit(p, x, y));
                     benchmark::DoNotOptimize(CheckArcHit(p, x, y));
                 }
-                st.counters["points"] = p.drawing.PointCount;
+                st.counters["points"] = p.snaps.PointCount;
             },
             [&p, prepare, x, y](benchmark::State& st) {
                 prepare();
@@ -39,8 +39,8 @@ int main(int argc, char** argv) {
                         const double ay = o.Typ == kCircle ? o.CY : o.Y1;
                         best = std::min(best, (ax - x) * (ax - x) + (ay - y) * (ay - y));
                     }
-                    for (int i = 1; i <= d.PointCount; ++i) {
-                        const SnapPoint& s = d.Pt(i);
+                    for (int i = 1; i <= p.snaps.PointCount; ++i) {
+                        const SnapPoint& s = p.snaps.Pt(i);
                         best = std::min(best, (s.X - x) * (s.X - x) + (s.Y - y) * (s.Y - y));
                     }
                     benchmark::DoNotOptimize(best);

@@ -6,7 +6,7 @@
 #include <cstdlib>
 
 #include "bench_support.h"
-#include "model/snap_points.h"
+#include "commands/drawing_edit.h"
 #include "qt_canvas.h"
 #include "view/renderer.h"
 #include "view/view.h"
@@ -31,7 +31,7 @@ int main(int argc, char** argv) {
                     gui::QtCanvas canvas(painter, image.width(), image.height());
                     RitYta_Paint(p, canvas);
                 }
-                st.counters["points"] = p.drawing.PointCount;
+                st.counters["points"] = p.snaps.PointCount;
             },
             [&p, &image, prepare](benchmark::State& st) {
                 prepare();
@@ -53,8 +53,8 @@ int main(int argc, char** argv) {
                             painter.drawEllipse(QRectF(col(o.CX) - r, row(o.CY) - r, 2 * r, 2 * r));
                         }
                     }
-                    for (int i = 1; i <= d.PointCount; ++i) {
-                        const double c = col(d.Pt(i).X), r = row(d.Pt(i).Y);
+                    for (int i = 1; i <= p.snaps.PointCount; ++i) {
+                        const double c = col(p.snaps.Pt(i).X), r = row(p.snaps.Pt(i).Y);
                         painter.drawLine(QLineF(c - 6, r, c + 7, r));
                         painter.drawLine(QLineF(c, r - 6, c, r + 7));
                     }

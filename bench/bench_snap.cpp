@@ -1,7 +1,7 @@
 // UpdatePoints on the generated drawings, every snap kind on, with and without IntersecMore;
 // baseline: the pair-by-pair search.
 #include "bench_support.h"
-#include "model/snap_points.h"
+#include "commands/drawing_edit.h"
 #include "reference/snap_points_reference.h"
 
 using namespace vt;
@@ -20,7 +20,7 @@ int main(int argc, char** argv) {
                         update(p);  // the table grows once to its size, as in a session
                         for (auto _ : st)
                             update(p);
-                        st.counters["points"] = p.drawing.PointCount;
+                        st.counters["points"] = p.snaps.PointCount;
                     };
                 };
                 Pair(std::string("UpdatePoints ") + Name(scene) + (more ? " more" : ""), n,

@@ -8,8 +8,7 @@
 #include <cstring>
 #include <filesystem>
 
-#include "model/drawing_ops.h"
-#include "model/snap_points.h"
+#include "commands/drawing_edit.h"
 #include "view/view.h"
 
 namespace vt::bench {
@@ -95,13 +94,13 @@ void AllSnapKinds(Program& p, bool intersecMore) {
     s.LL = s.LC = s.CC = s.EP = s.CP = s.MP = s.QP = true;
     s.POD = false;
     s.IntersecMore = intersecMore ? 1 : 0;
-    p.drawing.MaxPoints = 100'000'000;
+    p.snaps.MaxPoints = 100'000'000;
 }
 
 void PartOnFullHdSurface(Program& p, int n) {
     Generate(p, Scene::Mix, n);
     AllSnapKinds(p, false);
-    p.drawing.MaxPoints = 100'000;
+    p.snaps.MaxPoints = 100'000;
     UpdatePoints(p);
     p.view.W = 1920;
     p.view.H = 1080;

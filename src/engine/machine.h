@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "nc/job_settings.h"
+#include "model/job_settings.h"
 
 namespace vt::engine {
 

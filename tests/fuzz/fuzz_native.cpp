@@ -1,8 +1,8 @@
 // Fuzz target: LoadGEO on any bytes, then (when it was read) written and read back to the same
 // text, and the drawing painted and its snap points rebuilt.
+#include "commands/drawing_edit.h"
 #include "files/native_file.h"
 #include "fuzz_util.h"
-#include "model/snap_points.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     using namespace vt;

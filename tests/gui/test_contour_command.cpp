@@ -13,8 +13,8 @@
 #include <array>
 
 #include "app/program.h"
+#include "commands/drawing_edit.h"
 #include "frm_main.h"
-#include "model/drawing_ops.h"
 #include "qt_ui.h"
 #include "rit_yta.h"
 #include "test_util.h"

@@ -16,12 +16,12 @@
 
 #include "app/program.h"
 #include "base/text_file.h"
+#include "commands/drawing_edit.h"
 #include "commands/menu_commands.h"
 #include "frm_choose_machine.h"
 #include "frm_main.h"
 #include "frm_print.h"
 #include "frm_settings.h"
-#include "model/drawing_ops.h"
 #include "qt_ui.h"
 #include "test_util.h"
 

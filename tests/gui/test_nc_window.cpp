@@ -14,6 +14,7 @@
 
 #include "app/program.h"
 #include "base/text_file.h"
+#include "commands/history.h"
 #include "commands/menu_commands.h"
 #include "frm_main.h"
 #include "main_menu.h"

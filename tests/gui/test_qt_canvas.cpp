@@ -7,9 +7,8 @@
 #include <set>
 
 #include "app/program.h"
-#include "model/drawing_ops.h"
-#include "model/snap_points.h"
-#include "nc/toolpath.h"
+#include "commands/drawing_edit.h"
+#include "model/toolpath.h"
 #include "qt_canvas.h"
 #include "test_util.h"
 #include "view/renderer.h"
@@ -109,13 +108,13 @@ TEST(QtCanvas, CoincidingSnapPointsDrawnOnceGiveTheSameImage) {
         QImage out(640, 400, QImage::Format_RGB32);
         QPainter painter(&out);
         QtCanvas canvas(painter, out.width(), out.height());
-        const int count = p.drawing.PointCount;
-        if (oneByOne) p.drawing.PointCount = 0;
+        const int count = p.snaps.PointCount;
+        if (oneByOne) p.snaps.PointCount = 0;
         RitYta_Paint(p, canvas);
-        p.drawing.PointCount = count;
+        p.snaps.PointCount = count;
         if (oneByOne)
             for (int i = 1; i <= count; ++i)
-                DrawPoint(p, canvas, p.drawing.Pt(i).X, p.drawing.Pt(i).Y, p.drawing.Pt(i).Color);
+                DrawPoint(p, canvas, p.snaps.Pt(i).X, p.snaps.Pt(i).Y, p.snaps.Pt(i).Color);
         return out;
     };
     p.toolPath.Count = 0;

@@ -12,11 +12,11 @@
 #include <QTimer>
 
 #include "app/program.h"
+#include "commands/drawing_edit.h"
 #include "commands/mode_table.h"
 #include "frm_input.h"
 #include "frm_main.h"
 #include "locale_util.h"
-#include "model/drawing_ops.h"
 #include "qt_ui.h"
 #include "rit_yta.h"
 #include "test_util.h"

@@ -9,10 +9,10 @@
 
 #include "app/program.h"
 #include "base/text_file.h"
+#include "commands/drawing_edit.h"
 #include "commands/mode_table.h"
 #include "files/native_file.h"
 #include "frm_main.h"
-#include "model/drawing_ops.h"
 #include "rit_yta.h"
 #include "test_util.h"
 #include "view/view.h"

@@ -2,11 +2,10 @@
 #include "reference/snap_points_reference.h"
 
 #include "app/program.h"
+#include "commands/drawing_edit.h"
 #include "geometry/arc_span.h"
 #include "geometry/intersections.h"
 #include "geometry/primitives.h"
-#include "model/drawing_ops.h"
-#include "model/snap_points.h"
 
 namespace vt {
 
@@ -85,7 +84,7 @@ bool BuildPoints(Program& p) {
 }  // namespace
 
 void ReferenceUpdatePoints(Program& p) {
-    p.drawing.PointCount = 0;
+    p.snaps.PointCount = 0;
     if (p.settings.POD && !p.cmd.PickPoints) return;
     BuildPoints(p);
 }

@@ -2,7 +2,7 @@
 #include "app/command_line.h"
 
 #include "base/text_file.h"
-#include "nc/job_settings.h"
+#include "model/job_settings.h"
 
 namespace vt {
 

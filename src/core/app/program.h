@@ -13,10 +13,9 @@
 #include "commands/value_input.h"
 #include "expr/expression_parser.h"
 #include "model/change_history.h"
-#include "model/drawing.h"
-#include "nc/job_settings.h"
+#include "model/document.h"
+#include "model/snap_points.h"
 #include "nc/machines.h"
-#include "nc/toolpath.h"
 #include "plugins/plugins.h"
 #include "view/overlay.h"
 #include "view/view_state.h"
@@ -40,12 +39,14 @@ class Program {
     History history;
     ChangeHistory changes;  // undo and redo
     UiState uiState;
-    Drawing drawing;
+    Document doc;  // the drawing that is open
+    Drawing& drawing = doc.drawing;
+    SnapTable snaps;  // its snap points
     CommandState cmd;
     ViewState view;
     MouseState mouse;
-    ToolPath toolPath;
-    JobValues jobSettings;  // the drawing's own job settings (kept in its file)
+    ToolPath& toolPath = doc.toolPath;
+    JobValues& jobSettings = doc.job;  // the drawing's own job settings (kept in its file)
     MachineList machines;
 
     ValueDialog valueDialog;

@@ -194,7 +194,7 @@ void LoadSettings(Program& p) {
     s.IntersecMore = 0;
     p.settings = s;
     p.settingsAsLoaded = s;
-    p.drawing.MaxPoints = s.MaxPoints;  // the snap table's capacity for this run
+    p.snaps.MaxPoints = s.MaxPoints;  // the snap table's capacity for this run
 
     History h;
     h.D = ReadDouble(doc, "D", 20);

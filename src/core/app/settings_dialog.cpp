@@ -3,7 +3,7 @@
 
 #include "app/error_report.h"
 #include "app/program.h"
-#include "model/snap_points.h"
+#include "commands/drawing_edit.h"
 #include "nc/machines.h"
 
 namespace vt {
@@ -23,7 +23,7 @@ void mnuSettings_Click(Program& p) {
         p.uiState.surfaceBackColor = p.settings.BackColor;
         // The snap points carry their colours and the table its capacity: rebuilt with the new
         // settings.
-        p.drawing.MaxPoints = p.settings.MaxPoints;
+        p.snaps.MaxPoints = p.settings.MaxPoints;
         UpdatePoints(p);
         p.view.ViewChanged = true;
         p.ui.StateChanged();

@@ -6,8 +6,8 @@
 #include "app/error_report.h"
 #include "app/program.h"
 #include "base/version.h"
+#include "commands/drawing_edit.h"
 #include "files/file_commands.h"
-#include "model/snap_points.h"
 #include "nc/machines.h"
 #include "plugins/plugins.h"
 

@@ -527,9 +527,9 @@ void Runner::Dump(Program& p, const std::string& what) {
     }
     if (all || what == "points") {
         known = true;
-        out_ << "POINTS " << d.PointCount << "\n";
-        for (int i = 1; i <= d.PointCount; ++i) {
-            const SnapPoint& s = d.Pt(i);
+        out_ << "POINTS " << p.snaps.PointCount << "\n";
+        for (int i = 1; i <= p.snaps.PointCount; ++i) {
+            const SnapPoint& s = p.snaps.Pt(i);
             out_ << i << " " << N(s.X) << " " << N(s.Y) << " " << s.Color << " " << s.Obj1 << " "
                  << s.Obj2 << "\n";
         }

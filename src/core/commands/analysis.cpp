@@ -4,12 +4,12 @@
 #include "app/number_format.h"
 #include "app/program.h"
 #include "commands/command_reset.h"
+#include "commands/drawing_edit.h"
 #include "commands/mode_table.h"
 #include "commands/pick.h"
 #include "commands/pick_steps.h"
 #include "commands/processors.h"
 #include "geometry/primitives.h"
-#include "model/drawing_ops.h"
 #include "view/renderer.h"
 
 namespace vt {
@@ -141,7 +141,7 @@ void ContourLength(Program& p) {
 }
 
 void ShowStatistics(Program& p) {
-    p.ui.MessageBox("Punkter: " + std::to_string(p.drawing.PointCount) + kCrLf +
+    p.ui.MessageBox("Punkter: " + std::to_string(p.snaps.PointCount) + kCrLf +
                         "Ritobjekt: " + std::to_string(p.drawing.ObjectCount),
                     "Statistik", MsgButtons::Ok, MsgIcon::Question);
 }

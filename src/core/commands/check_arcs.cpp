@@ -4,14 +4,13 @@
 #include <vector>
 
 #include "app/program.h"
+#include "commands/drawing_edit.h"
 #include "commands/mode_table.h"
 #include "commands/pick.h"
 #include "commands/pick_steps.h"
 #include "commands/processors.h"
 #include "geometry/constructions.h"
 #include "geometry/primitives.h"
-#include "model/drawing_ops.h"
-#include "model/snap_points.h"
 #include "view/hit_tests.h"
 
 namespace vt {

@@ -1,13 +1,12 @@
 // CheckDelete: deleting points, lines and circles one click at a time, and windows of them; every
 // removed object goes to the undo history first.
 #include "app/program.h"
+#include "commands/drawing_edit.h"
 #include "commands/mode_table.h"
 #include "commands/pick.h"
 #include "commands/pick_steps.h"
 #include "commands/processors.h"
 #include "geometry/primitives.h"
-#include "model/drawing_ops.h"
-#include "model/undo.h"
 #include "view/hit_tests.h"
 
 namespace vt {

@@ -1,12 +1,11 @@
 // CheckGeoOps: moving the origin of the whole drawing and moving one end point of a line.
 #include "app/program.h"
 #include "commands/command_reset.h"
+#include "commands/drawing_edit.h"
 #include "commands/mode_table.h"
 #include "commands/pick.h"
 #include "commands/pick_steps.h"
 #include "commands/processors.h"
-#include "model/drawing_ops.h"
-#include "model/snap_points.h"
 #include "nc/nc_code.h"
 
 namespace vt {

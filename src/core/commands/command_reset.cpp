@@ -2,7 +2,7 @@
 #include "commands/command_reset.h"
 
 #include "app/program.h"
-#include "model/drawing_ops.h"
+#include "commands/drawing_edit.h"
 
 namespace vt {
 

@@ -1,7 +1,7 @@
 // DispatchPick: offers a pick to every processor in the fixed order.
 #include "app/program.h"
+#include "commands/history.h"
 #include "commands/processors.h"
-#include "model/change_history.h"
 
 namespace vt {
 

@@ -1,5 +1,6 @@
 // The key tables of the main window.
 #include "commands/keys.h"
+#include "commands/history.h"
 
 #include <string>
 

@@ -1,5 +1,6 @@
 // The handler table behind every menu item, toolbar button, button and status-bar panel.
 #include "commands/menu_commands.h"
+#include "commands/history.h"
 
 #include <map>
 
@@ -7,12 +8,11 @@
 #include "app/settings_dialog.h"
 #include "commands/analysis.h"
 #include "commands/command_reset.h"
+#include "commands/drawing_edit.h"
 #include "commands/help_commands.h"
 #include "commands/mode_table.h"
 #include "commands/value_input.h"
 #include "files/file_commands.h"
-#include "model/snap_points.h"
-#include "model/undo.h"
 #include "nc/machines.h"
 #include "nc/nc_window.h"
 #include "nc/toolpath_ops.h"

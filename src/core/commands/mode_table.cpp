@@ -4,8 +4,8 @@
 #include "app/error_report.h"
 #include "app/program.h"
 #include "commands/command_reset.h"
+#include "commands/drawing_edit.h"
 #include "commands/menu_commands.h"
-#include "model/drawing_ops.h"
 
 namespace vt {
 

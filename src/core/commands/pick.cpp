@@ -3,8 +3,8 @@
 
 #include "app/error_report.h"
 #include "app/program.h"
+#include "commands/drawing_edit.h"
 #include "commands/mode_table.h"
-#include "model/drawing_ops.h"
 
 namespace vt {
 

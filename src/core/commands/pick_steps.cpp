@@ -4,9 +4,9 @@
 #include <cmath>
 
 #include "app/program.h"
+#include "commands/drawing_edit.h"
 #include "commands/mode_table.h"
 #include "commands/value_input.h"
-#include "model/drawing_ops.h"
 #include "view/hit_tests.h"
 #include "view/renderer.h"
 
@@ -32,7 +32,7 @@ bool GetPoint(Program& p, float x, float y, int16_t step, bool free) {
             c.TypedInput = false;
             return false;
         }
-        sp = StepPoint{p.drawing.Pt(snap).X, p.drawing.Pt(snap).Y, 0};
+        sp = StepPoint{p.snaps.Pt(snap).X, p.snaps.Pt(snap).Y, 0};
     } else if (c.HasTypedXY && c.TypedInput) {
         sp = StepPoint{c.TypedX, c.TypedY, 0};
     } else {

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "contour/chain.h"
-#include "nc/toolpath.h"
+#include "model/toolpath.h"
 
 namespace vt {
 

@@ -18,12 +18,11 @@
 #include "base/numbers.h"
 #include "base/text_file.h"
 #include "base/version.h"
+#include "commands/drawing_edit.h"
 #include "files/dxf_geometry.h"
 #include "files/fields.h"
 #include "files/read_failure.h"
 #include "geometry/primitives.h"
-#include "model/drawing_ops.h"
-#include "model/snap_points.h"
 
 namespace vt {
 

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "model/drawing.h"
-#include "nc/toolpath.h"
+#include "model/toolpath.h"
 
 namespace vt {
 

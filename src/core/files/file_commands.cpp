@@ -9,15 +9,14 @@
 #include "app/startup.h"
 #include "base/text_file.h"
 #include "commands/command_reset.h"
+#include "commands/drawing_edit.h"
+#include "commands/history.h"
 #include "files/dxf_reader.h"
 #include "files/dxf_writer.h"
 #include "files/file_folders.h"
 #include "files/native_file.h"
 #include "files/old_geo.h"
 #include "files/rit_file.h"
-#include "model/change_history.h"
-#include "model/drawing_ops.h"
-#include "model/snap_points.h"
 #include "view/view.h"
 
 namespace vt {
@@ -245,7 +244,7 @@ void mnuOppna_Click(Program& p) {
     }
     // An opened file starts a history of its own; a file that could not be read kept the drawing
     // and its history.
-    if (!(CaptureState(p) == *p.changes.now) || p.drawing.FileName != before) ResetHistory(p);
+    if (!(SameState(p.doc, *p.changes.now)) || p.drawing.FileName != before) ResetHistory(p);
     SetMainCaption(p);
     ZoomScreen(p, false);
 }

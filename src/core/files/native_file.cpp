@@ -7,10 +7,9 @@
 #include "app/error_report.h"
 #include "app/program.h"
 #include "base/text_file.h"
+#include "commands/drawing_edit.h"
 #include "files/fields.h"
 #include "files/read_failure.h"
-#include "model/drawing_ops.h"
-#include "model/snap_points.h"
 
 namespace vt {
 

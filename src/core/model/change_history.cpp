@@ -1,18 +1,10 @@
-// The change history: recording by comparison, undo, redo and the modified flag.
+// The change history: recording by comparison, undo, redo and the state at the last save.
 #include "model/change_history.h"
 
 #include <algorithm>
 #include <optional>
 
 #include "base/text_file.h"
-
-#include "app/error_report.h"
-#include "app/program.h"
-#include "app/startup.h"
-#include "commands/command_reset.h"
-#include "commands/mode_table.h"
-#include "model/snap_points.h"
-#include "nc/nc_code.h"
 
 namespace vt {
 
@@ -99,71 +91,6 @@ bool RemovedFrom(const std::vector<RitObjekt>& before, const std::vector<RitObje
     return j == after.size() && !removed.empty();
 }
 
-bool IsDelete(int16_t op) {
-    return op == OP_DELETE_LINE || op == OP_DELETE_CIRCLE || op == OP_DELETE_POINT ||
-           op == OP_DELETE_WINDOW;
-}
-
-// The menu items name what they would undo and redo.
-void ShowHistory(Program& p) {
-    ChangeHistory& h = p.changes;
-    auto caption = [&](int text, bool any, const Change* c) {
-        std::string s = p.language.GetText(text);
-        if (any && c && !c->label.empty()) s += " " + c->label;
-        return s;
-    };
-    const bool canUndo = h.done > 0, canRedo = h.done < h.changes.size();
-    MenuItemState& undo = p.uiState.Menu("mnuUndo");
-    undo.enabled = canUndo;
-    undo.text = caption(1321, canUndo, canUndo ? &h.changes[h.done - 1] : nullptr);
-    MenuItemState& redo = p.uiState.Menu("mnuRedo");
-    redo.enabled = canRedo;
-    redo.text = caption(1322, canRedo, canRedo ? &h.changes[h.done] : nullptr);
-    p.uiState.SetButtonEnabled("tbr_delete", 5, canUndo);
-}
-
-void ShowModified(Program& p) {
-    const ChangeHistory& h = p.changes;
-    const bool modified = !h.saved || !h.now || (h.saved != h.now && !(*h.saved == *h.now));
-    if (p.drawing.Modified != modified) {
-        p.drawing.Modified = modified;
-        SetMainCaption(p);
-    }
-}
-
-// Puts the state into the tables; the snap points are rebuilt once.
-void ApplyState(Program& p, const DrawingState& st) {
-    Drawing& d = p.drawing;
-    d.Objects.assign(1, RitObjekt{});
-    d.Objects.insert(d.Objects.end(), st.objects.begin(), st.objects.end());
-    d.ObjectCount = static_cast<int16_t>(st.objects.size());
-    ToolPath& t = p.toolPath;
-    t.Ops.assign(1, ToolPathOp{});
-    t.Ops.insert(t.Ops.end(), st.moves.begin(), st.moves.end());
-    t.Count = static_cast<int16_t>(st.moves.size());
-    p.jobSettings = st.job;
-    UpdatePoints(p);
-    p.view.ViewChanged = true;
-}
-
-void Walk(Program& p, bool undo) {
-    ChangeHistory& h = p.changes;
-    ResetOperation(p);
-    RecordChange(p, "");  // what cancelling the command changed comes first
-    if (undo ? h.done == 0 : h.done >= h.changes.size()) return;
-    if (!h.now) h.now = std::make_shared<DrawingState>(CaptureState(p));
-    DrawingState st = *h.now;
-    ApplyChange(st, h.changes[undo ? h.done - 1 : h.done], !undo);
-    undo ? --h.done : ++h.done;
-    ApplyState(p, st);
-    h.now = std::make_shared<DrawingState>(std::move(st));
-    ShowHistory(p);
-    ShowModified(p);
-    p.ui.StateChanged();
-    p.ui.Refresh();
-    RegenerateNcIfShown(p);
-}
-
 // The object as the history keeps it, or nothing for a candidate or a deleted object.
 std::optional<RitObjekt> Kept(const RitObjekt& o) {
     if (o.Temp || o.Deleted) return std::nullopt;
@@ -172,62 +99,53 @@ std::optional<RitObjekt> Kept(const RitObjekt& o) {
     return k;
 }
 
-bool Unchanged(const Program& p, const DrawingState& st) {
-    if (p.jobSettings != st.job || p.toolPath.Count != static_cast<int>(st.moves.size()))
-        return false;
-    for (int i = 1; i <= p.toolPath.Count; ++i)
-        if (!(p.toolPath.Op(i) == st.moves[static_cast<std::size_t>(i - 1)])) return false;
+}  // namespace
+
+DrawingState CaptureState(const Document& doc) {
+    DrawingState s;
+    const Drawing& d = doc.drawing;
+    s.objects.reserve(static_cast<std::size_t>(std::max<int>(0, d.ObjectCount)));
+    for (int i = 1; i <= d.ObjectCount; ++i)
+        if (auto o = Kept(d.Obj(i))) s.objects.push_back(*o);
+    for (int i = 1; i <= doc.toolPath.Count; ++i)
+        s.moves.push_back(doc.toolPath.Op(i));
+    s.job = doc.job;
+    return s;
+}
+
+bool SameState(const Document& doc, const DrawingState& st) {
+    const ToolPath& t = doc.toolPath;
+    if (doc.job != st.job || t.Count != static_cast<int>(st.moves.size())) return false;
+    for (int i = 1; i <= t.Count; ++i)
+        if (!(t.Op(i) == st.moves[static_cast<std::size_t>(i - 1)])) return false;
     std::size_t k = 0;
-    for (int i = 1; i <= p.drawing.ObjectCount; ++i)
-        if (auto o = Kept(p.drawing.Obj(i)))
+    for (int i = 1; i <= doc.drawing.ObjectCount; ++i)
+        if (auto o = Kept(doc.drawing.Obj(i)))
             if (k >= st.objects.size() || !(*o == st.objects[k++])) return false;
     return k == st.objects.size();
 }
 
-}  // namespace
-
-DrawingState CaptureState(const Program& p) {
-    DrawingState s;
-    const Drawing& d = p.drawing;
-    s.objects.reserve(static_cast<std::size_t>(std::max<int>(0, d.ObjectCount)));
-    for (int i = 1; i <= d.ObjectCount; ++i)
-        if (auto o = Kept(d.Obj(i))) s.objects.push_back(*o);
-    for (int i = 1; i <= p.toolPath.Count; ++i)
-        s.moves.push_back(p.toolPath.Op(i));
-    s.job = p.jobSettings;
-    return s;
+void ApplyState(Document& doc, const DrawingState& st) {
+    Drawing& d = doc.drawing;
+    d.Objects.assign(1, RitObjekt{});
+    d.Objects.insert(d.Objects.end(), st.objects.begin(), st.objects.end());
+    d.ObjectCount = static_cast<int16_t>(st.objects.size());
+    ToolPath& t = doc.toolPath;
+    t.Ops.assign(1, ToolPathOp{});
+    t.Ops.insert(t.Ops.end(), st.moves.begin(), st.moves.end());
+    t.Count = static_cast<int16_t>(st.moves.size());
+    doc.job = st.job;
 }
 
-ChangeScope::ChangeScope(Program& p, std::string label) : p_(p), label_(std::move(label)) {
-    if (p_.changes.depth++ == 0 && label_.empty()) label_ = p_.cmd.FunctionTitle;
-}
-
-ChangeScope::~ChangeScope() {
-    if (--p_.changes.depth > 0) return;
-    try {
-        RecordChange(p_, label_);
-    } catch (...) {
-        // A change that cannot be recorded is not worth ending the program for.
-    }
-}
-
-void RecordChange(Program& p, const std::string& label) {
-    ChangeHistory& h = p.changes;
-    if (!h.now) {
-        ResetHistory(p);
-        return;
-    }
-    // Most events change nothing (a pan, a key, a command started): compared in place, uncopied.
-    if (Unchanged(p, *h.now)) {
-        ShowModified(p);
-        return;
-    }
-    DrawingState after = CaptureState(p);
+bool RecordChange(ChangeHistory& h, const Document& doc, const std::string& label, bool deletion,
+                  std::size_t depth) {
+    if (SameState(doc, *h.now)) return false;
+    DrawingState after = CaptureState(doc);
     const DrawingState& before = *h.now;
     Change c = MakeChange(before, after);
     c.label = std::string(Trim(label, " "));
     std::vector<RitObjekt> removed;
-    if (IsDelete(p.cmd.Operation) && before.moves == after.moves && before.job == after.job &&
+    if (deletion && before.moves == after.moves && before.job == after.job &&
         RemovedFrom(before.objects, after.objects, removed)) {
         // Undoing a deletion brings the objects back at the end of the table.
         c.objects.before = removed;
@@ -236,40 +154,39 @@ void RecordChange(Program& p, const std::string& label) {
     }
     h.changes.resize(h.done);
     h.changes.push_back(std::move(c));
-    const std::size_t depth = static_cast<std::size_t>(std::max(0, p.settings.UndoDepth));
     if (h.changes.size() > depth)
         h.changes.erase(h.changes.begin(),
                         h.changes.begin() + static_cast<std::ptrdiff_t>(h.changes.size() - depth));
     h.done = h.changes.size();
     h.now = std::make_shared<DrawingState>(std::move(after));
-    ShowHistory(p);
-    ShowModified(p);
-    p.ui.StateChanged();
+    return true;
 }
 
-void ResetHistory(Program& p) {
-    ChangeHistory& h = p.changes;
+bool StepHistory(ChangeHistory& h, Document& doc, bool undo) {
+    if (undo ? h.done == 0 : h.done >= h.changes.size()) return false;
+    if (!h.now) h.now = std::make_shared<DrawingState>(CaptureState(doc));
+    DrawingState st = *h.now;
+    ApplyChange(st, h.changes[undo ? h.done - 1 : h.done], !undo);
+    undo ? --h.done : ++h.done;
+    ApplyState(doc, st);
+    h.now = std::make_shared<DrawingState>(std::move(st));
+    return true;
+}
+
+void ResetHistory(ChangeHistory& h, const Document& doc, bool openedModified) {
     h.changes.clear();
     h.done = 0;
-    h.now = std::make_shared<DrawingState>(CaptureState(p));
-    // A drawing that opens modified (a template, an older drawing) stays so until it is saved.
-    h.saved = p.drawing.Modified ? nullptr : h.now;
-    ShowHistory(p);
+    h.now = std::make_shared<DrawingState>(CaptureState(doc));
+    h.saved = openedModified ? nullptr : h.now;
 }
 
-void MarkSaved(Program& p) {
-    ChangeHistory& h = p.changes;
-    h.now = std::make_shared<DrawingState>(CaptureState(p));
+void MarkSaved(ChangeHistory& h, const Document& doc) {
+    h.now = std::make_shared<DrawingState>(CaptureState(doc));
     h.saved = h.now;
-    ShowModified(p);
 }
 
-void mnuUndo_Click(Program& p) {
-    Guarded(p, "mnuUndo_Click()", [&] { Walk(p, true); });
-}
-
-void mnuRedo_Click(Program& p) {
-    Guarded(p, "mnuRedo_Click()", [&] { Walk(p, false); });
+bool DiffersFromSaved(const ChangeHistory& h) {
+    return !h.saved || !h.now || (h.saved != h.now && !(*h.saved == *h.now));
 }
 
 }  // namespace vt

@@ -1,7 +1,6 @@
-// One history of the changes to the drawing, its tool path and its job settings: every change a
-// user event makes (a pick, a key, a menu command, a plug-in's command, a job setting) is one
-// entry, found by comparing the tables before and after the event. Undo and redo walk it; the
-// drawing is modified exactly when its tables differ from the last save.
+// One history of the changes to a document's drawing, tool path and job settings: a change is the
+// difference of the tables before and after it. Undo and redo walk it; the drawing is modified
+// exactly when its tables differ from the last save.
 #pragma once
 
 #include <cstdint>
@@ -10,12 +9,11 @@
 #include <vector>
 
 #include "geometry/objects.h"
-#include "nc/job_settings.h"
-#include "nc/toolpath.h"
+#include "model/document.h"
+#include "model/job_settings.h"
+#include "model/toolpath.h"
 
 namespace vt {
-
-class Program;
 
 // The tables as the user sees them: kept objects (no candidates, nothing marked deleted, no
 // selection marks), the tool path and the job settings.
@@ -52,33 +50,26 @@ struct ChangeHistory {
     int depth = 0;                        // events running inside each other
 };
 
-DrawingState CaptureState(const Program& p);
+// The tables of a document as the history keeps them.
+DrawingState CaptureState(const Document& doc);
+// Whether the document's tables are those of the state (compared in place, nothing copied).
+bool SameState(const Document& doc, const DrawingState& st);
+// Puts the state into the document's tables.
+void ApplyState(Document& doc, const DrawingState& st);
 
-// Runs around one user event; the outermost records what the event changed as one change named
-// `label` (empty: the running command's title).
-class ChangeScope {
-  public:
-    ChangeScope(Program& p, std::string label = "");
-    ~ChangeScope();
-    ChangeScope(const ChangeScope&) = delete;
-    ChangeScope& operator=(const ChangeScope&) = delete;
-
-  private:
-    Program& p_;
-    std::string label_;
-};
-
-// Records a change now if the tables differ from the last known state.
-void RecordChange(Program& p, const std::string& label);
-// A new drawing, an opened file, the program closing: the history is emptied and the tables as
-// they are count as saved.
-void ResetHistory(Program& p);
-// The drawing was saved: these tables are the saved ones.
-void MarkSaved(Program& p);
-
-// mnuUndo and mnuRedo: the running command is cancelled, then the last change is undone or the
-// last undone change done again; the snap points are rebuilt once.
-void mnuUndo_Click(Program& p);
-void mnuRedo_Click(Program& p);
+// Records what changed since the last known state as one change named `label`; a deletion's
+// objects come back at the end of the table when it is undone. At most `depth` changes are kept.
+// Returns whether anything changed.
+bool RecordChange(ChangeHistory& h, const Document& doc, const std::string& label, bool deletion,
+                  std::size_t depth);
+// Undoes the last change or does the last undone one again, on the document's tables. False when
+// there is none.
+bool StepHistory(ChangeHistory& h, Document& doc, bool undo);
+// Empties the history: the document as it is counts as saved, unless it opened modified.
+void ResetHistory(ChangeHistory& h, const Document& doc, bool openedModified);
+// The document was saved: its tables are the saved ones.
+void MarkSaved(ChangeHistory& h, const Document& doc);
+// Whether the tables differ from the last save.
+bool DiffersFromSaved(const ChangeHistory& h);
 
 }  // namespace vt

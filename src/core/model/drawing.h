@@ -1,4 +1,4 @@
-// The drawing database: the object, snap-point and undo tables and the document state.
+// The object table of a drawing, the list of deleted objects and the drawing's file state.
 // Tables are 1-based: element 0 exists and is never used.
 #pragma once
 
@@ -24,11 +24,6 @@ struct Drawing {
     std::vector<RitObjekt> Objects = std::vector<RitObjekt>(1);
     int16_t ObjectCount = 0;
 
-    // Snap points: capacity MaxPoints, fixed for the run. The vector grows on demand up to it.
-    std::vector<SnapPoint> Points = std::vector<SnapPoint>(1);
-    int32_t PointCount = 0;
-    int32_t MaxPoints = 4000;
-
     std::vector<UndoRecord> UndoList = std::vector<UndoRecord>(1);
     int16_t UndoCount = 0;
 
@@ -38,8 +33,6 @@ struct Drawing {
 
     RitObjekt& Obj(int i) { return Objects[static_cast<std::size_t>(i)]; }
     const RitObjekt& Obj(int i) const { return Objects[static_cast<std::size_t>(i)]; }
-    SnapPoint& Pt(int i) { return Points[static_cast<std::size_t>(i)]; }
-    const SnapPoint& Pt(int i) const { return Points[static_cast<std::size_t>(i)]; }
 };
 
 }  // namespace vt

@@ -1,31 +1,16 @@
-// UpdatePoints and the snap-point switches.
+// The snap points of a drawing.
 #include "model/snap_points.h"
 
+#include <algorithm>
 #include <optional>
 #include <vector>
 
-#include "app/program.h"
 #include "geometry/arc_span.h"
 #include "geometry/intersections.h"
 #include "geometry/primitives.h"
-#include "model/drawing_ops.h"
 #include "model/snap_grid.h"
 
 namespace vt {
-
-const std::vector<SnapSwitch>& SnapSwitches() {
-    static const std::vector<SnapSwitch> switches = {
-        {"mnuShowPointsOnDemand", &ProgramSettings::POD, 0},
-        {"mnuIntersectionLL", &ProgramSettings::LL, 7},
-        {"mnuIntersectionLC", &ProgramSettings::LC, 9},
-        {"mnuIntersectionCC", &ProgramSettings::CC, 8},
-        {"mnuShowCenterPoints", &ProgramSettings::CP, 12},
-        {"mnuShowEndpoints", &ProgramSettings::EP, 11},
-        {"mnuShowMiddlepoints", &ProgramSettings::MP, 10},
-        {"mnuShowQuadrantPoints", &ProgramSettings::QP, 13},
-    };
-    return switches;
-}
 
 namespace {
 
@@ -34,8 +19,8 @@ constexpr double kWiden = 0.2;
 constexpr double kQuadrants[4][2] = {{1, 0}, {-1, 0}, {0, 1}, {0, -1}};
 
 // Adds a point; false once the table is full, so the remaining points can be skipped.
-bool Add(Program& p, double x, double y, int32_t colour, int i, int j) {
-    return AddPoint(p, x, y, colour, static_cast<int16_t>(i), static_cast<int16_t>(j));
+bool Add(SnapTable& t, double x, double y, int32_t colour, int i, int j) {
+    return AddPoint(t, x, y, colour, static_cast<int16_t>(i), static_cast<int16_t>(j));
 }
 
 // Whether an intersection lies on the object (a full circle holds all of its points).
@@ -45,37 +30,36 @@ inline bool OnSpan(const RitObjekt& o, const SnapPoint& pt) {
 
 }  // namespace
 
-bool AddOwnPoints(Program& p, int i) {
-    const ProgramSettings& s = p.settings;
-    const RitObjekt& o = p.drawing.Obj(i);
+bool AddOwnPoints(const Drawing& d, const SnapSettings& s, int i, SnapTable& t) {
+    const RitObjekt& o = d.Obj(i);
     if (o.Typ == kCircle) {
         // A part arc offers only what lies on its span, and its own end points and the
         // middle of its span like a line.
         const bool part = IsPartArc(o);
-        if (s.CP && !Add(p, o.CX, o.CY, s.CenterColor, i, i)) return false;
+        if (s.CP && !Add(t, o.CX, o.CY, s.CenterColor, i, i)) return false;
         if (s.QP)
             for (const auto& q : kQuadrants) {
                 const double x = o.CX + q[0] * o.R, y = o.CY + q[1] * o.R;
-                if ((!part || OnArcSpan(o, x, y)) && !Add(p, x, y, s.QuadrantColor, i, i))
+                if ((!part || OnArcSpan(o, x, y)) && !Add(t, x, y, s.QuadrantColor, i, i))
                     return false;
             }
         if (part) {
             if (s.EP)
                 for (double a : {o.StartAngle, o.EndAngle}) {
                     SnapPoint e = PointAtAngle(o, a);
-                    if (!Add(p, e.X, e.Y, s.EndpointColor, i, i)) return false;
+                    if (!Add(t, e.X, e.Y, s.EndpointColor, i, i)) return false;
                 }
             SnapPoint m = PointAtAngle(o, o.StartAngle + ArcSweep(o.StartAngle, o.EndAngle) / 2);
-            if (s.MP && !Add(p, m.X, m.Y, s.MidpointColor, i, i)) return false;
+            if (s.MP && !Add(t, m.X, m.Y, s.MidpointColor, i, i)) return false;
         }
     } else if (o.Typ == kLine) {
         if (s.EP) {
-            if (!Add(p, o.X1, o.Y1, s.EndpointColor, i, i)) return false;
-            if (!Add(p, o.X2, o.Y2, s.EndpointColor, i, i)) return false;
+            if (!Add(t, o.X1, o.Y1, s.EndpointColor, i, i)) return false;
+            if (!Add(t, o.X2, o.Y2, s.EndpointColor, i, i)) return false;
         }
         if (s.MP) {
             LineMeasure m = LineLen(o.X1, o.Y1, o.X2, o.Y2);
-            if (!Add(p, m.MidX, m.MidY, s.MidpointColor, i, i)) return false;
+            if (!Add(t, m.MidX, m.MidY, s.MidpointColor, i, i)) return false;
         }
     }
     return true;
@@ -83,12 +67,10 @@ bool AddOwnPoints(Program& p, int i) {
 
 namespace {
 
-bool BuildPoints(Program& p) {
-    const Drawing& d = p.drawing;
-    const ProgramSettings& s = p.settings;
+bool BuildPoints(const Drawing& d, const SnapSettings& s, SnapTable& t) {
     const int n = d.ObjectCount;
     for (int i = 1; i <= n; ++i)
-        if (!AddOwnPoints(p, i)) return false;
+        if (!AddOwnPoints(d, s, i, t)) return false;
     if (!s.LL && !s.CC && !s.LC) return true;
 
     // Candidate pairs come from a grid of the objects' widened boxes; the points from the same
@@ -130,7 +112,7 @@ bool BuildPoints(Program& p) {
                 if (r.CalcError) continue;
                 bool inA = more || PointInBox(r.Pt.X, r.Pt.Y, a.X1, a.Y1, a.X2, a.Y2, kWiden);
                 bool inB = PointInBox(r.Pt.X, r.Pt.Y, b.X1, b.Y1, b.X2, b.Y2, kWiden);
-                if (inA && inB && !Add(p, r.Pt.X, r.Pt.Y, s.IntersecColor, i, j)) return false;
+                if (inA && inB && !Add(t, r.Pt.X, r.Pt.Y, s.IntersecColor, i, j)) return false;
             }
         }
     }
@@ -144,7 +126,7 @@ bool BuildPoints(Program& p) {
                 for (int k = 1; k <= l.Count; ++k) {
                     const SnapPoint& pt = l.Pt[static_cast<std::size_t>(k)];
                     if (OnSpan(a, pt) && OnSpan(b, pt) &&
-                        !Add(p, pt.X, pt.Y, s.IntersecColor, i, j))
+                        !Add(t, pt.X, pt.Y, s.IntersecColor, i, j))
                         return false;
                 }
             }
@@ -175,7 +157,7 @@ bool BuildPoints(Program& p) {
                     bool inC = PointInBox(pt.X, pt.Y, c.CX - c.R, c.CY - c.R, c.CX + c.R,
                                           c.CY + c.R, kWiden);
                     bool inL = more || PointInBox(pt.X, pt.Y, l.X1, l.Y1, l.X2, l.Y2, kWiden);
-                    if (inC && inL && OnSpan(c, pt) && !Add(p, pt.X, pt.Y, s.IntersecColor, i, j))
+                    if (inC && inL && OnSpan(c, pt) && !Add(t, pt.X, pt.Y, s.IntersecColor, i, j))
                         return false;
                 }
             }
@@ -186,35 +168,18 @@ bool BuildPoints(Program& p) {
 
 }  // namespace
 
-void UpdatePoints(Program& p) {
-    p.drawing.PointCount = 0;
-    if (p.settings.POD && !p.cmd.PickPoints) return;
-    p.uiState.busyCursor = true;
-    BuildPoints(p);
-    p.uiState.busyCursor = false;
+bool BuildSnapPoints(const Drawing& d, const SnapSettings& s, SnapTable& t) {
+    t.PointCount = 0;
+    return BuildPoints(d, s, t);
 }
 
-bool ToggleSnapSwitch(Program& p, const std::string& menu) {
-    UiState& ui = p.uiState;
-    if (menu == "mnuIntersecMore") {
-        p.settings.IntersecMore = p.settings.IntersecMore ? 0 : 1;
-        ui.Menu(menu).checked = p.settings.IntersecMore != 0;
-        ui.panels[16].bevel = p.settings.IntersecMore ? kBevelInset : kBevelRaised;
-    } else {
-        const SnapSwitch* sw = nullptr;
-        for (const auto& s : SnapSwitches())
-            if (menu == s.menu) sw = &s;
-        if (!sw) return false;
-        bool on = !ui.Checked(menu);
-        ui.Menu(menu).checked = on;
-        if (sw->panel)
-            ui.panels[static_cast<std::size_t>(sw->panel)].bevel = on ? kBevelInset : kBevelRaised;
-        p.settings.*(sw->setting) = on;
-    }
-    p.view.ViewChanged = true;
-    UpdatePoints(p);
-    p.ui.StateChanged();
-    p.ui.Refresh();
+bool AddPoint(SnapTable& t, double x, double y, int32_t color, int16_t obj1, int16_t obj2) {
+    if (t.PointCount >= t.MaxPoints) return false;
+    ++t.PointCount;
+    if (t.Points.size() <= static_cast<std::size_t>(t.PointCount))
+        t.Points.resize(std::min<std::size_t>(static_cast<std::size_t>(t.MaxPoints) + 1,
+                                              std::max<std::size_t>(64, t.Points.size() * 2)));
+    t.Pt(t.PointCount) = SnapPoint{x, y, color, obj1, obj2};
     return true;
 }
 

@@ -5,10 +5,10 @@
 
 #include "app/number_format.h"
 #include "app/program.h"
+#include "commands/drawing_edit.h"
 #include "commands/mode_table.h"
 #include "commands/pick_steps.h"
 #include "contour/part_contours.h"
-#include "model/drawing_ops.h"
 #include "nc/job_edit.h"
 #include "nc/nc_code.h"
 #include "nc/toolpath_ops.h"

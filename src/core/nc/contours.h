@@ -7,7 +7,7 @@
 
 #include "commands/pick.h"
 #include "contour/contour_path.h"
-#include "nc/job_settings.h"
+#include "model/job_settings.h"
 
 namespace vt {
 

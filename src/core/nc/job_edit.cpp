@@ -1,5 +1,6 @@
 // Editing the job settings and handing them to the engine.
 #include "nc/job_edit.h"
+#include "commands/history.h"
 
 #include <filesystem>
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "nc/job_settings.h"
+#include "model/job_settings.h"
 
 namespace vt {
 

@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "nc/job_settings.h"
-#include "nc/toolpath.h"
+#include "model/job_settings.h"
+#include "model/toolpath.h"
 
 namespace vt {
 

@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "nc/toolpath.h"
+#include "model/toolpath.h"
 
 namespace vt {
 

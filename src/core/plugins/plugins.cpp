@@ -1,6 +1,7 @@
 // Finding, loading and calling plug-ins. Every call into a plug-in is a routine boundary: what it
 // throws is reported and the drawing stays as it was left.
 #include "plugins/plugins.h"
+#include "commands/history.h"
 
 #include <dlfcn.h>
 

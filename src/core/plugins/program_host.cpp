@@ -4,9 +4,8 @@
 #include <cmath>
 
 #include "app/program.h"
+#include "commands/drawing_edit.h"
 #include "commands/mode_table.h"
-#include "model/drawing_ops.h"
-#include "model/snap_points.h"
 #include "nc/toolpath_ops.h"
 #include "plugins/plugins.h"
 
@@ -32,7 +31,7 @@ veltrum::Value ProgramHost::pVar(int16_t which) {
             break;
         case 1:
             v.kind = veltrum::Value::Number;
-            v.number = p_.drawing.PointCount;
+            v.number = p_.snaps.PointCount;
             break;
         case 16:
         case 17:

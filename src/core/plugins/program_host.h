@@ -1,6 +1,7 @@
 // The host side of the plug-in interface: what a plug-in may ask of the program.
 #pragma once
 
+#include "commands/drawing_edit.h"
 #include "plugin.h"
 
 namespace vt {

@@ -36,8 +36,8 @@ int32_t CheckPointHit(const Program& p, float x, float y) {
     const double skala = p.view.Skala;
     double best = 99999;
     int32_t hit = -1;
-    for (int i = 1; i <= d.PointCount; ++i) {
-        const SnapPoint& s = d.Pt(i);
+    for (int i = 1; i <= p.snaps.PointCount; ++i) {
+        const SnapPoint& s = p.snaps.Pt(i);
         double dist = SegmentLength(x, y, s.X, s.Y) / skala;
         if (dist < 15 && dist < best) {
             best = dist;

@@ -8,11 +8,11 @@
 #include "app/number_format.h"
 #include "app/program.h"
 #include "commands/command_reset.h"
+#include "commands/drawing_edit.h"
 #include "commands/mode_table.h"
 #include "commands/processors.h"
 #include "commands/value_input.h"
 #include "geometry/primitives.h"
-#include "model/drawing_ops.h"
 #include "nc/toolpath_ops.h"
 #include "view/hit_tests.h"
 #include "view/renderer.h"
@@ -145,7 +145,7 @@ bool HoverReadOut(Program& p, float x, float y) {
         return true;
     }
     if (int32_t i = CheckPointHit(p, x, y); i >= 0) {
-        const SnapPoint& sp = d.Pt(i);
+        const SnapPoint& sp = p.snaps.Pt(i);
         HoverPanels(p, "P" + std::to_string(i), Coord(p, mk.x, ax, ": ", sp.X * p.xMult, 3),
                     Coord(p, mk.y, ay, ": ", sp.Y * p.yMult, 3), "", "");
         ClearHighlight(p);
@@ -192,7 +192,7 @@ void PickFeedback(Program& p, float x, float y) {
             DrawBox(p, p.overlay, d.Obj(i).X1, d.Obj(i).Y1, hl);
         } else if (int32_t k = CheckPointHit(p, x, y); k >= 0) {
             fresh();
-            DrawBox(p, p.overlay, d.Pt(k).X, d.Pt(k).Y, hl);
+            DrawBox(p, p.overlay, p.snaps.Pt(k).X, p.snaps.Pt(k).Y, hl);
         }
     }
     if (c.PickLines) {

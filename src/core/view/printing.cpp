@@ -116,8 +116,8 @@ void PrintDrawing(Program& p, Canvas& page, const PrintOptions& o) {
             DrawArc(p, c, obj.CX, obj.CY, obj.R, obj.StartAngle, obj.EndAngle, col);
         if (obj.Typ == kRitPoint && o.points) DrawPoint(p, c, obj.X1, obj.Y1, col);
     }
-    for (int i = 1; i <= d.PointCount; ++i) {
-        const SnapPoint& sp = d.Pt(i);
+    for (int i = 1; i <= p.snaps.PointCount; ++i) {
+        const SnapPoint& sp = p.snaps.Pt(i);
         const bool wanted = (sp.Color == s.EndpointColor && o.endpoints) ||
                             (sp.Color == s.IntersecColor && o.intersections);
         if (wanted) DrawPoint(p, c, sp.X, sp.Y, o.colour ? sp.Color : 0);

@@ -54,19 +54,19 @@ bool ClippedLine(Canvas& c, double x1, double y1, double x2, double y2) {
 std::vector<bool> LastAtEachPlace(const Program& p, const Canvas& c) {
     const Drawing& d = p.drawing;
     const Xf t = On(p, c);
-    std::vector<bool> shown(static_cast<std::size_t>(d.PointCount) + 1, true);
+    std::vector<bool> shown(static_cast<std::size_t>(p.snaps.PointCount) + 1, true);
     // Places seen, by the exact bits of their surface coordinates (an open-addressing table: the
     // paint must stay fast with a hundred thousand points).
     std::size_t size = 16;
-    while (size < static_cast<std::size_t>(d.PointCount) * 2)
+    while (size < static_cast<std::size_t>(p.snaps.PointCount) * 2)
         size *= 2;
     struct Place {
         uint64_t col, row;
         bool used;
     };
     std::vector<Place> places(size, Place{0, 0, false});
-    for (int i = d.PointCount; i >= 1; --i) {
-        const SnapPoint& sp = d.Pt(i);
+    for (int i = p.snaps.PointCount; i >= 1; --i) {
+        const SnapPoint& sp = p.snaps.Pt(i);
         if (!Below(sp.X) || !Below(sp.Y)) continue;                     // not drawn: hides nothing
         const double col = t.Col(sp.X) + 0.0, row = t.Row(sp.Y) + 0.0;  // -0 is 0
         if (!std::isfinite(col) || !std::isfinite(row)) continue;
@@ -377,9 +377,9 @@ void RitYta_Paint(Program& p, Canvas& c) {
             }
         }
         const std::vector<bool> shown = LastAtEachPlace(p, c);
-        for (int i = 1; i <= d.PointCount && !p.paintAbort; ++i) {
+        for (int i = 1; i <= p.snaps.PointCount && !p.paintAbort; ++i) {
             if (!shown[static_cast<std::size_t>(i)]) continue;
-            const SnapPoint& sp = d.Pt(i);
+            const SnapPoint& sp = p.snaps.Pt(i);
             DrawPoint(p, c, sp.X, sp.Y, sp.Color);
         }
         DrawToolPath(p, c);

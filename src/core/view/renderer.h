@@ -6,7 +6,7 @@
 #include <string>
 
 #include "app/settings.h"
-#include "nc/toolpath.h"
+#include "model/toolpath.h"
 #include "view/canvas.h"
 
 namespace vt {

@@ -1,5 +1,6 @@
 // The error trail, the report text, the log and the end of the program on Cancel.
 #include "app/error_report.h"
+#include "commands/drawing_edit.h"
 
 #include <gtest/gtest.h>
 

@@ -8,8 +8,8 @@
 #include "app/settings_dialog.h"
 #include "app/startup.h"
 #include "base/text_file.h"
+#include "commands/drawing_edit.h"
 #include "commands/menu_commands.h"
-#include "model/drawing_ops.h"
 #include "test_util.h"
 
 namespace vt {
@@ -78,15 +78,15 @@ TEST_F(SettingsDialogTest, OkRebuildsTheSnapPointsWithTheNewColoursAndCapacity) 
     p.settings.POD = false;
     AddLine(p, 0, 0, 1, 1, false, false, false);
     AddLine(p, 2, 2, 3, 3, false, false, false);
-    ASSERT_EQ(p.drawing.PointCount, 4);
+    ASSERT_EQ(p.snaps.PointCount, 4);
     ui.settingsAnswers.push_back([](SettingsDialog& d) {
         d.copy.EndpointColor = 4242;
         d.copy.MaxPoints = 3;
         return true;
     });
     RunMenu(p, "mnuSettings");
-    EXPECT_EQ(p.drawing.PointCount, 3);
-    EXPECT_EQ(p.drawing.Pt(1).Color, 4242);
+    EXPECT_EQ(p.snaps.PointCount, 3);
+    EXPECT_EQ(p.snaps.Pt(1).Color, 4242);
 }
 
 TEST_F(SettingsDialogTest, KeysByName) {

@@ -6,7 +6,7 @@
 #include "app/command_line.h"
 #include "app/program.h"
 #include "base/ini_file.h"
-#include "model/drawing_ops.h"
+#include "commands/drawing_edit.h"
 #include "test_util.h"
 
 namespace vt {
@@ -59,12 +59,12 @@ TEST(Startup, MaxPointsFromTheSettingsSizesTheSnapTable) {
         FakeUi ui;
         Program p(ui, dir.Path());
         MainWindowLoad(p, "");
-        EXPECT_EQ(p.drawing.MaxPoints, capacity);
+        EXPECT_EQ(p.snaps.MaxPoints, capacity);
         // 3000 lines: 6000 end points, more than the default capacity of 4000.
         for (int i = 0; i < 3000; ++i)
             AddLine(p, i, 0, i, 1, false, i < 2999, false);
-        EXPECT_EQ(p.drawing.PointCount, std::min(capacity, 6000));
-        if (capacity > 6000) EXPECT_EQ(p.drawing.Pt(6000).X, 2999);  // the last line's end
+        EXPECT_EQ(p.snaps.PointCount, std::min(capacity, 6000));
+        if (capacity > 6000) EXPECT_EQ(p.snaps.Pt(6000).X, 2999);  // the last line's end
     }
 }
 

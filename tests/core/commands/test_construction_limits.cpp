@@ -6,12 +6,11 @@
 
 #include "app/program.h"
 #include "app/startup.h"
+#include "commands/drawing_edit.h"
 #include "commands/menu_commands.h"
 #include "commands/mode_table.h"
 #include "commands/processors.h"
 #include "commands/value_input.h"
-#include "model/drawing_ops.h"
-#include "model/snap_points.h"
 #include "test_util.h"
 
 namespace vt {
@@ -94,7 +93,7 @@ TEST_F(LimitsTest, AResultThatWouldPassTheTableSizeAddsNothing) {
     NewDrawing(p);
     Fill(32765);
     UpdatePoints(p);
-    const int32_t points = p.drawing.PointCount;
+    const int32_t points = p.snaps.PointCount;
     ui.messages.clear();
     RunMenu(p, "mnuLinjeR2pt");
     Type({"100", "100"});
@@ -103,7 +102,7 @@ TEST_F(LimitsTest, AResultThatWouldPassTheTableSizeAddsNothing) {
     RunMenu(p, "mnuCirkelt2l");
     AddLine(p, -50, -50, 50, -50, false, false, false);
     AddLine(p, -50, -50, -50, 50, false, false, false);  // 32 767 objects now
-    EXPECT_EQ(p.drawing.PointCount, points);             // the table is full at 4000 either way
+    EXPECT_EQ(p.snaps.PointCount, points);               // the table is full at 4000 either way
     p.view.Skala = 0.1;
     Click(0, -50);
     ui.dialogs.push_back(Ok({"1"}));

@@ -7,9 +7,9 @@
 #include "app/program.h"
 #include "app/startup.h"
 #include "commands/command_reset.h"
+#include "commands/drawing_edit.h"
 #include "commands/keys.h"
 #include "commands/menu_commands.h"
-#include "model/drawing_ops.h"
 #include "test_util.h"
 
 namespace vt {

@@ -6,9 +6,9 @@
 
 #include "app/program.h"
 #include "app/startup.h"
+#include "commands/drawing_edit.h"
 #include "commands/menu_commands.h"
 #include "commands/mode_table.h"
-#include "model/drawing_ops.h"
 #include "test_util.h"
 
 namespace vt {

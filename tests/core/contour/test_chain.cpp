@@ -7,8 +7,8 @@
 #include <cmath>
 
 #include "app/program.h"
+#include "commands/drawing_edit.h"
 #include "geometry/primitives.h"
-#include "model/drawing_ops.h"
 #include "test_util.h"
 
 namespace vt {

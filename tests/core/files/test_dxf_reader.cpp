@@ -11,8 +11,8 @@
 #include <cstdio>
 
 #include "app/program.h"
+#include "commands/drawing_edit.h"
 #include "files/native_file.h"
-#include "model/drawing_ops.h"
 #include "test_util.h"
 
 namespace vt {
@@ -75,7 +75,7 @@ TEST_F(DxfTest, EntitiesOfAnR12FileByEzdxf) {
     std::string log = ReadFile(dir.File("dxfimport.log"));
     // The TEXT, with the line it was found on.
     EXPECT_EQ(log, "TEXT(1230)\r\n");
-    EXPECT_GT(p.drawing.PointCount, 0);  // the snap points were rebuilt
+    EXPECT_GT(p.snaps.PointCount, 0);  // the snap points were rebuilt
 }
 
 TEST_F(DxfTest, EllipseByEzdxf) {

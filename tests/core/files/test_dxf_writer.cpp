@@ -11,9 +11,9 @@
 
 #include "app/program.h"
 #include "batch/batch_runner.h"
+#include "commands/drawing_edit.h"
 #include "files/dxf_reader.h"
 #include "geometry/arc_span.h"
-#include "model/drawing_ops.h"
 #include "nc/toolpath_ops.h"
 #include "test_util.h"
 

@@ -6,11 +6,11 @@
 #include <filesystem>
 
 #include "app/program.h"
-#include "app/startup.h"
 #include "app/settings.h"
+#include "app/startup.h"
+#include "commands/drawing_edit.h"
 #include "files/file_folders.h"
 #include "files/native_file.h"
-#include "model/drawing_ops.h"
 #include "test_util.h"
 
 namespace vt {

@@ -12,7 +12,7 @@
 #include <limits>
 
 #include "app/program.h"
-#include "model/drawing_ops.h"
+#include "commands/drawing_edit.h"
 #include "test_util.h"
 
 namespace vt {
@@ -104,7 +104,7 @@ TEST_F(NativeFileTest, RoundTripKeepsEveryStoredField) {
     EXPECT_EQ(q.toolPath.Op(2).NCText, "M3 S1000");
     EXPECT_FALSE(q.drawing.Modified);
     EXPECT_FALSE(q.drawing.HasFileName);
-    EXPECT_GT(q.drawing.PointCount, 0);
+    EXPECT_GT(q.snaps.PointCount, 0);
 }
 
 TEST_F(NativeFileTest, ReaderForms) {

@@ -5,9 +5,9 @@
 #include <cstring>
 
 #include "app/program.h"
+#include "commands/drawing_edit.h"
 #include "files/old_geo.h"
 #include "files/rit_file.h"
-#include "model/drawing_ops.h"
 #include "test_util.h"
 
 namespace vt {

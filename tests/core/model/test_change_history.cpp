@@ -1,17 +1,17 @@
 // The change history: every kind of change undone returns the tables bit for bit and redone
 // returns them again; deletions come back at the end of the table; modified means different
 // from the last save; a new change drops what was undone; the depth setting; New empties it.
-#include "model/change_history.h"
+#include "commands/history.h"
 
 #include <gtest/gtest.h>
 
 #include "app/program.h"
 #include "app/startup.h"
 #include "base/text_file.h"
+#include "commands/drawing_edit.h"
 #include "commands/menu_commands.h"
 #include "commands/processors.h"
 #include "files/file_commands.h"
-#include "model/drawing_ops.h"
 #include "nc/job_edit.h"
 #include "test_util.h"
 
@@ -85,18 +85,18 @@ TEST_F(History, EveryChangeUndoneAndRedoneBitForBit) {
         {"job setting", [&] { SetJobValue(p, "Feed", "450"); }},
         {"undo last move", [&] { RunMenu(p, "mnuNCundolast"); }},
     };
-    std::vector<DrawingState> states{CaptureState(p)};
+    std::vector<DrawingState> states{CaptureState(p.doc)};
     const std::size_t first = p.changes.done;
     for (const Step& s : steps) {
         s.run();
-        states.push_back(CaptureState(p));
+        states.push_back(CaptureState(p.doc));
         EXPECT_FALSE(states.back() == states[states.size() - 2]) << s.what << " changed nothing";
         EXPECT_EQ(p.changes.done, first + states.size() - 1) << s.what << ": one change";
     }
     // Back to the start, each undo one step; the deletion's objects come back at the end.
     for (std::size_t i = steps.size(); i-- > 0;) {
         RunMenu(p, "mnuUndo");
-        const DrawingState now = CaptureState(p);
+        const DrawingState now = CaptureState(p.doc);
         if (std::string(steps[i].what) == "delete window") {
             EXPECT_EQ(now.objects.size(), states[i].objects.size());
         } else {
@@ -106,7 +106,7 @@ TEST_F(History, EveryChangeUndoneAndRedoneBitForBit) {
     // And forward again to where it was.
     for (std::size_t i = 0; i < steps.size(); ++i)
         RunMenu(p, "mnuRedo");
-    EXPECT_TRUE(CaptureState(p) == states.back());
+    EXPECT_TRUE(CaptureState(p.doc) == states.back());
     EXPECT_FALSE(p.uiState.Enabled("mnuRedo"));
     // The built-in texts have no caption for that menu item: the bare word.
     EXPECT_EQ(p.uiState.Menu("mnuUndo").text, "Ångra");

@@ -6,8 +6,7 @@
 #include <tuple>
 
 #include "app/program.h"
-#include "model/drawing_ops.h"
-#include "model/snap_points.h"
+#include "commands/drawing_edit.h"
 #include "test_util.h"
 
 namespace vt {
@@ -110,12 +109,12 @@ TEST_F(DrawingTest, AddEllipse) {
 }
 
 TEST_F(DrawingTest, AddPointCapacity) {
-    p.drawing.MaxPoints = 4000;
+    p.snaps.MaxPoints = 4000;
     for (int i = 0; i < 4000; ++i)
         ASSERT_TRUE(AddPoint(p, i, 0, 255, 1, 1));
     EXPECT_FALSE(AddPoint(p, 1, 1, 255, 1, 1));
-    EXPECT_EQ(p.drawing.PointCount, 4000);
-    EXPECT_EQ(p.drawing.Pt(4000).X, 3999);
+    EXPECT_EQ(p.snaps.PointCount, 4000);
+    EXPECT_EQ(p.snaps.Pt(4000).X, 3999);
 }
 
 TEST_F(DrawingTest, NewDrawingEmptiesEverything) {
@@ -128,7 +127,7 @@ TEST_F(DrawingTest, NewDrawingEmptiesEverything) {
     NewDrawing(p);
     EXPECT_EQ(p.drawing.ObjectCount, 0);
     EXPECT_EQ(p.drawing.Objects.size(), 1u);
-    EXPECT_EQ(p.drawing.PointCount, 0);
+    EXPECT_EQ(p.snaps.PointCount, 0);
     EXPECT_EQ(p.toolPath.Count, 0);
     EXPECT_FALSE(p.drawing.Modified || p.drawing.HasFileName);
     EXPECT_EQ(p.drawing.FileName, "");
@@ -181,9 +180,9 @@ TEST_F(DrawingTest, LookForSetsPickKindsAndCursor) {
 
 TEST_F(DrawingTest, NoUpdateLeavesTheSnapPointsAlone) {
     AddLine(p, 0, 0, 10, 0, false, true, false);
-    EXPECT_EQ(p.drawing.PointCount, 0);
+    EXPECT_EQ(p.snaps.PointCount, 0);
     AddLine(p, 5, -5, 5, 5, false, false, false);
-    EXPECT_GT(p.drawing.PointCount, 0);
+    EXPECT_GT(p.snaps.PointCount, 0);
 }
 
 }  // namespace

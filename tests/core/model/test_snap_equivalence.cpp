@@ -7,7 +7,7 @@
 #include <random>
 
 #include "app/program.h"
-#include "model/snap_points.h"
+#include "commands/drawing_edit.h"
 #include "reference/snap_points_reference.h"
 #include "test_util.h"
 
@@ -19,7 +19,7 @@ struct Table {
     std::vector<SnapPoint> points;
 };
 
-Table Snapshot(const Drawing& d) {
+Table Snapshot(const SnapTable& d) {
     Table t;
     t.count = d.PointCount;
     for (int i = 1; i <= d.PointCount; ++i)
@@ -128,18 +128,18 @@ TEST(SnapEquivalence, IndexedSearchGivesTheReferenceTable) {
         s.IntersecMore = g.Chance(0.5) ? 1 : 0;
         s.POD = g.Chance(0.1);
         p.cmd.PickPoints = g.Chance(0.5);
-        d.MaxPoints = g.Chance(0.3) ? g.Int(1, 300) : 2'000'000;
-        d.Points.assign(1, SnapPoint{});
+        p.snaps.MaxPoints = g.Chance(0.3) ? g.Int(1, 300) : 2'000'000;
+        p.snaps.Points.assign(1, SnapPoint{});
 
         ReferenceUpdatePoints(p);
-        const Table expected = Snapshot(d);
-        d.Points.assign(1, SnapPoint{});
+        const Table expected = Snapshot(p.snaps);
+        p.snaps.Points.assign(1, SnapPoint{});
         UpdatePoints(p);
-        const Table actual = Snapshot(d);
+        const Table actual = Snapshot(p.snaps);
         ASSERT_EQ(Difference(expected, actual), "")
             << "seed " << seed << ", " << n << " objects, style " << style << ", more "
             << static_cast<int>(s.IntersecMore);
-        truncated += expected.count == d.MaxPoints;
+        truncated += expected.count == p.snaps.MaxPoints;
         withMore += s.IntersecMore == 1 && expected.count > 0;
     }
     // The random cases reach the situations they are meant to reach.

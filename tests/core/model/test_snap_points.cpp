@@ -6,9 +6,8 @@
 #include <tuple>
 
 #include "app/program.h"
+#include "commands/drawing_edit.h"
 #include "geometry/primitives.h"
-#include "model/drawing_ops.h"
-#include "model/snap_points.h"
 #include "test_util.h"
 
 namespace vt {
@@ -31,8 +30,8 @@ class SnapTest : public ::testing::Test {
     std::vector<std::tuple<double, double, int, int>> Points() {
         UpdatePoints(p);
         std::vector<std::tuple<double, double, int, int>> out;
-        for (int i = 1; i <= p.drawing.PointCount; ++i) {
-            const SnapPoint& s = p.drawing.Pt(i);
+        for (int i = 1; i <= p.snaps.PointCount; ++i) {
+            const SnapPoint& s = p.snaps.Pt(i);
             out.emplace_back(std::round(s.X * 1e9) / 1e9, std::round(s.Y * 1e9) / 1e9, s.Obj1,
                              s.Obj2);
         }
@@ -58,10 +57,10 @@ TEST_F(SnapTest, PerObjectKindsInOrder) {
                                         {0, 0, 2, 2},
                                         {4, 2, 2, 2},
                                         {2, 1, 2, 2}}));
-    EXPECT_EQ(p.drawing.Pt(1).Color, p.settings.CenterColor);
-    EXPECT_EQ(p.drawing.Pt(2).Color, p.settings.QuadrantColor);
-    EXPECT_EQ(p.drawing.Pt(6).Color, p.settings.EndpointColor);
-    EXPECT_EQ(p.drawing.Pt(8).Color, p.settings.MidpointColor);
+    EXPECT_EQ(p.snaps.Pt(1).Color, p.settings.CenterColor);
+    EXPECT_EQ(p.snaps.Pt(2).Color, p.settings.QuadrantColor);
+    EXPECT_EQ(p.snaps.Pt(6).Color, p.settings.EndpointColor);
+    EXPECT_EQ(p.snaps.Pt(8).Color, p.settings.MidpointColor);
 }
 
 TEST_F(SnapTest, LineLineCrossingIsAddedTwice) {
@@ -69,7 +68,7 @@ TEST_F(SnapTest, LineLineCrossingIsAddedTwice) {
     Line(0, 0, 10, 10);
     Line(0, 10, 10, 0);
     EXPECT_EQ(Points(), (std::vector<P>{{5, 5, 1, 2}, {5, 5, 2, 1}}));
-    EXPECT_EQ(p.drawing.Pt(1).Color, p.settings.IntersecColor);
+    EXPECT_EQ(p.snaps.Pt(1).Color, p.settings.IntersecColor);
 }
 
 TEST_F(SnapTest, ExtendedLineLineIntersections) {
@@ -115,8 +114,8 @@ TEST_F(SnapTest, PartArcsOfferOnlyWhatLiesOnTheirSpan) {
                                         {5, 0, 1, 1},  // end points
                                         {0, 5, 1, 1},
                                         {h, h, 1, 1}}));  // middle of the span
-    EXPECT_EQ(p.drawing.Pt(4).Color, s.EndpointColor);
-    EXPECT_EQ(p.drawing.Pt(6).Color, s.MidpointColor);
+    EXPECT_EQ(p.snaps.Pt(4).Color, s.EndpointColor);
+    EXPECT_EQ(p.snaps.Pt(6).Color, s.MidpointColor);
 
     // Intersections only where both spans are: the full circle and the line cross the arc's
     // circle at (3, ±4), of which only (3, 4) is on the arc.
@@ -151,7 +150,7 @@ TEST_F(SnapTest, DrawingPointsNeverBecomeSnapPoints) {
 
 TEST_F(SnapTest, TruncationKeepsTheFirstKinds) {
     p.settings.EP = p.settings.LL = true;
-    p.drawing.MaxPoints = 3;
+    p.snaps.MaxPoints = 3;
     Line(0, 0, 10, 10);
     Line(0, 10, 10, 0);
     EXPECT_EQ(Points(), (std::vector<P>{{0, 0, 1, 1}, {10, 10, 1, 1}, {0, 10, 2, 2}}));
@@ -163,7 +162,7 @@ TEST_F(SnapTest, PointsOnDemand) {
     Line(0, 0, 1, 1);
     EXPECT_TRUE(Points().empty());
     LookFor(p, 3);  // picking points: the points exist now
-    EXPECT_EQ(p.drawing.PointCount, 2);
+    EXPECT_EQ(p.snaps.PointCount, 2);
     LookFor(p, 1);
     EXPECT_TRUE(Points().empty());
 }
@@ -175,11 +174,11 @@ TEST_F(SnapTest, SwitchHandlers) {
     EXPECT_TRUE(p.settings.EP);
     EXPECT_TRUE(p.uiState.Checked("mnuShowEndpoints"));
     EXPECT_EQ(p.uiState.panels[11].bevel, kBevelInset);
-    EXPECT_EQ(p.drawing.PointCount, 2);
+    EXPECT_EQ(p.snaps.PointCount, 2);
     ASSERT_TRUE(ToggleSnapSwitch(p, "mnuShowEndpoints"));
     EXPECT_FALSE(p.settings.EP);
     EXPECT_EQ(p.uiState.panels[11].bevel, kBevelRaised);
-    EXPECT_EQ(p.drawing.PointCount, 0);
+    EXPECT_EQ(p.snaps.PointCount, 0);
     ASSERT_TRUE(ToggleSnapSwitch(p, "mnuIntersecMore"));
     EXPECT_EQ(p.settings.IntersecMore, 1);
     EXPECT_TRUE(p.uiState.Checked("mnuIntersecMore"));

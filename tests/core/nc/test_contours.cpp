@@ -9,10 +9,10 @@
 
 #include "app/program.h"
 #include "app/startup.h"
+#include "commands/drawing_edit.h"
 #include "commands/menu_commands.h"
 #include "commands/mode_table.h"
 #include "commands/processors.h"
-#include "model/drawing_ops.h"
 #include "nc/toolpath_ops.h"
 #include "test_util.h"
 

@@ -6,10 +6,10 @@
 
 #include "app/program.h"
 #include "app/startup.h"
+#include "commands/drawing_edit.h"
 #include "commands/menu_commands.h"
 #include "commands/processors.h"
 #include "commands/value_input.h"
-#include "model/drawing_ops.h"
 #include "test_util.h"
 
 namespace vt {

@@ -8,9 +8,10 @@
 #include "app/program.h"
 #include "app/startup.h"
 #include "base/text_file.h"
+#include "commands/drawing_edit.h"
+#include "commands/history.h"
 #include "commands/menu_commands.h"
 #include "commands/processors.h"
-#include "model/drawing_ops.h"
 #include "plugins/plugins.h"
 #include "plugins/program_host.h"
 #include "test_util.h"
@@ -164,7 +165,7 @@ class HostTest : public PluginTest {
 
 TEST_F(HostTest, VariablesAndObjects) {
     EXPECT_EQ(host.pVar(0).number, 2);
-    EXPECT_EQ(host.pVar(1).number, p.drawing.PointCount);
+    EXPECT_EQ(host.pVar(1).number, p.snaps.PointCount);
     EXPECT_EQ(host.pVar(16).text, "X");
     EXPECT_EQ(host.pVar(17).text, "Y");
     EXPECT_EQ(host.pVar(2).kind, veltrum::Value::Boolean);
@@ -179,8 +180,8 @@ TEST_F(HostTest, VariablesAndObjects) {
     EXPECT_EQ(p.drawing.Obj(1).X2, 12);
     EXPECT_TRUE(p.drawing.Modified);
     bool endSnap = false;  // the snap points follow the changed line
-    for (int i = 1; i <= p.drawing.PointCount; ++i)
-        if (p.drawing.Pt(i).X == 12 && p.drawing.Pt(i).Y == 0) endSnap = true;
+    for (int i = 1; i <= p.snaps.PointCount; ++i)
+        if (p.snaps.Pt(i).X == 12 && p.snaps.Pt(i).Y == 0) endSnap = true;
     EXPECT_TRUE(endSnap);
     o.X2 = std::nan("");
     EXPECT_FALSE(host.pUpdateRitObjekt(1, o));

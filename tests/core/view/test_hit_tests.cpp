@@ -6,7 +6,7 @@
 #include <cmath>
 
 #include "app/program.h"
-#include "model/drawing_ops.h"
+#include "commands/drawing_edit.h"
 #include "test_util.h"
 
 namespace vt {
@@ -37,14 +37,14 @@ TEST_F(HitTest, DrawingPointsWithinFifteenPixels) {
 }
 
 TEST_F(HitTest, SnapPointsLowestIndexOnTies) {
-    p.drawing.MaxPoints = 10;
+    p.snaps.MaxPoints = 10;
     AddPoint(p, 5, 5, 0, 1, 1);
     AddPoint(p, 5, 5, 0, 2, 2);
     AddPoint(p, 30, 5, 0, 3, 3);
     EXPECT_EQ(CheckPointHit(p, 6, 6), 1);
     EXPECT_EQ(CheckPointHit(p, 29, 5), 3);
     EXPECT_EQ(CheckPointHit(p, 60, 5), -1);
-    p.drawing.PointCount = 0;
+    p.snaps.PointCount = 0;
     EXPECT_EQ(CheckPointHit(p, 5, 5), -1);
 }
 

@@ -4,8 +4,8 @@
 
 #include "app/program.h"
 #include "app/startup.h"
+#include "commands/drawing_edit.h"
 #include "commands/menu_commands.h"
-#include "model/drawing_ops.h"
 #include "test_util.h"
 #include "view/printing.h"
 
@@ -20,8 +20,8 @@ class PrintTest : public ::testing::Test {
     PrintTest() {
         ui.program = &p;
         MainWindowLoad(p, "");
-        p.settings.NCColor = 1234;  // apart from the end point colour
-    p.settings.IntersecColor = 65535;  // yellow, as on a dark screen
+        p.settings.NCColor = 1234;         // apart from the end point colour
+        p.settings.IntersecColor = 65535;  // yellow, as on a dark screen
         AddLine(p, 0, 0, 100, 0, false, false, false);
         AddLine(p, 100, 0, 100, 50, false, false, false);
         double r = 20;
@@ -64,8 +64,8 @@ TEST_F(PrintTest, EverythingInColour) {
     EXPECT_FALSE(page.InColour(s.EndpointColor).empty());
     // Nothing light enough to vanish on white paper (the screen's yellow marks are darkened).
     for (const auto& d : page.calls) {
-        const int lum = (d.colour & 255) * 299 + ((d.colour >> 8) & 255) * 587 +
-                        ((d.colour >> 16) & 255) * 114;
+        const int lum =
+            (d.colour & 255) * 299 + ((d.colour >> 8) & 255) * 587 + ((d.colour >> 16) & 255) * 114;
         EXPECT_LE(lum, 140000) << d.op << " " << d.colour;
     }
     // Lines 0.25 mm and the tool path 0.5 mm wide at 600 dots per inch.

@@ -7,7 +7,7 @@
 #include <cmath>
 
 #include "app/program.h"
-#include "model/drawing_ops.h"
+#include "commands/drawing_edit.h"
 #include "recording_canvas.h"
 #include "test_util.h"
 

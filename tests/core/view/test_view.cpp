@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "app/program.h"
-#include "model/drawing_ops.h"
+#include "commands/drawing_edit.h"
 #include "test_util.h"
 #include "view/mouse.h"
 

@@ -12,7 +12,7 @@
 #include "base/text_file.h"
 #include "commands/menu_commands.h"
 #include "files/native_file.h"
-#include "model/drawing_ops.h"
+#include "commands/drawing_edit.h"
 #include "nc/engine_process.h"
 #include "nc/job_edit.h"
 #include "nc/job_file.h"

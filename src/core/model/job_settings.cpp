@@ -1,5 +1,5 @@
 // The job settings table, their checks and their text forms.
-#include "nc/job_settings.h"
+#include "model/job_settings.h"
 
 #include <cmath>
 
