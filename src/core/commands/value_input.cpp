@@ -101,7 +101,7 @@ bool Evaluate(Program& p, int field, bool always) {
     d.faultyField = static_cast<int16_t>(field);
     if (always || d.reported[k] != t) {
         d.reported[k] = t;
-        clsExpressionParser::ReportBadValue(p);
+        ReportBadValue(p);
     }
     return false;
 }
@@ -252,6 +252,18 @@ void ValueDialogCancel(Program& p) {
 void ValueDialogArc(Program& p, int16_t kind) {
     p.valueDialog.arcChoice = kind;
     ValueDialogOk(p);
+}
+
+double ParseExpression(Program& p, const std::string& text) {
+    ParseOutcome r = p.parser.Evaluate(text);
+    if (r.ok) return r.value;
+    ReportBadValue(p);
+    return 0;
+}
+
+void ReportBadValue(Program& p) {
+    p.ui.MessageBox(p.language.GetText(1278), p.language.GetText(1066), MsgButtons::Ok,
+                    MsgIcon::Exclamation);
 }
 
 }  // namespace vt

@@ -51,6 +51,12 @@ void ValueDialogArc(Program& p, int16_t kind);  // 2 or 3, then OK (mode 13 has 
 // A number as a field shows it: up to 15 significant digits, shortest, no exponent, the
 // locale's decimal separator.
 std::string FieldText(double v, char decimalSeparator);
+
+// A typed expression's value; one that is not a value shows "Felaktigt värde, försök igen."
+// titled "Fel" and gives 0.
+double ParseExpression(Program& p, const std::string& text);
+// The message of a value that is not a number.
+void ReportBadValue(Program& p);
 // A field's text as a number ("." or "," as the decimal separator; 0 when it is not a number).
 double FieldValue(const std::string& text);
 

@@ -4,7 +4,6 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "app/program.h"
 #include "base/numbers.h"
 #include "base/text_file.h"
 #include "base/vt_error.h"
@@ -310,18 +309,6 @@ ParseOutcome clsExpressionParser::Evaluate(const std::string& input) {
         out.error = e;
     }
     return out;
-}
-
-double clsExpressionParser::ParseExpression(Program& p, const std::string& text) {
-    ParseOutcome r = Evaluate(text);
-    if (r.ok) return r.value;
-    ReportBadValue(p);
-    return 0;
-}
-
-void clsExpressionParser::ReportBadValue(Program& p) {
-    p.ui.MessageBox(p.language.GetText(1278), p.language.GetText(1066), MsgButtons::Ok,
-                    MsgIcon::Exclamation);
 }
 
 void clsExpressionParser::AddConstant(const std::string& rawName, double value) {

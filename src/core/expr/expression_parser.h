@@ -8,8 +8,6 @@
 
 namespace vt {
 
-class Program;
-
 // The base of application-defined error numbers.
 inline constexpr int kErrBase = -2147221504;
 
@@ -31,12 +29,8 @@ class clsExpressionParser {
   public:
     clsExpressionParser();
 
-    // Evaluates; never fails towards the caller: an error shows "Felaktigt värde, försök igen."
-    // titled "Fel" and gives 0.
-    double ParseExpression(Program& p, const std::string& text);
-    // The message of a value that is not a number.
-    static void ReportBadValue(Program& p);
-    // The same without the message: the value or the error that ended the parse.
+    // The value, or the error that ended the parse (its number, and the position in
+    // LastErrorPosition). The caller shows the message.
     ParseOutcome Evaluate(const std::string& text);
 
     // Raise ParserError on a bad name (AddConstant) or a missing constant (RemoveConstant).

@@ -54,7 +54,7 @@ std::vector<std::string> Work() {
     LoadSettings(p);
     out.push_back(PlainNumber(p.history.R) + " " + PlainNumber(p.history.V));
     for (const char* e : {"2.5*2", "1,5+0,25", "45*sin(30)", "0.1+0.2"})
-        out.push_back(PlainNumber(p.parser.ParseExpression(p, e), 15));
+        out.push_back(PlainNumber(ParseExpression(p, e), 15));
     out.push_back(WriteNumber(1e-6) + " " + WriteNumber(22.5) + " " + WriteNumber(-1234.5678));
     out.push_back(std::to_string(FieldNumber("22.5") == 22.5));
     out.push_back(FormatRounded(2.5, 3, ',') + " " + FieldText(0.1 + 0.2, ',') + " " +
@@ -85,8 +85,8 @@ TEST(Locales, TypedValuesUnderADecimalComma) {
     Program p(ui, dir.Path());
     ui.program = &p;
     p.decimalSeparator = ',';
-    EXPECT_EQ(p.parser.ParseExpression(p, "2.5"), 2.5);
-    EXPECT_EQ(p.parser.ParseExpression(p, "1,5+0,25"), 1.75);
+    EXPECT_EQ(ParseExpression(p, "2.5"), 2.5);
+    EXPECT_EQ(ParseExpression(p, "1,5+0,25"), 1.75);
     EXPECT_EQ(Fmt(p, 22.5, 3), "22,5");
 }
 

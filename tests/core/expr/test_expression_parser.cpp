@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "app/program.h"
+#include "commands/value_input.h"
 #include "test_util.h"
 
 namespace vt {
@@ -159,14 +160,13 @@ TEST(ExpressionParser, ParseExpressionShowsTheMessageAndGivesZero) {
     test::TempDir dir;
     test::FakeUi ui;
     Program p(ui, dir.Path());
-    clsExpressionParser parser;
-    EXPECT_EQ(parser.ParseExpression(p, "abc"), 0);
+    EXPECT_EQ(ParseExpression(p, "abc"), 0);
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].text, "Felaktigt värde, försök igen.");
     EXPECT_EQ(ui.messages[0].title, "Fel");
     EXPECT_EQ(ui.messages[0].icon, MsgIcon::Exclamation);
-    EXPECT_EQ(parser.ParseExpression(p, "2*3"), 6);
-    EXPECT_EQ(parser.ParseExpression(p, ""), 0);
+    EXPECT_EQ(ParseExpression(p, "2*3"), 6);
+    EXPECT_EQ(ParseExpression(p, ""), 0);
     EXPECT_EQ(ui.messages.size(), 1u);
 }
 
