@@ -1,6 +1,5 @@
 // The expression parser: values and errors of the grammar as one table, constants, the message.
 #include "expr/expression_parser.h"
-
 #include <gtest/gtest.h>
 
 #include "app/program.h"
