@@ -7,8 +7,8 @@
 
 #include "bench_support.h"
 #include "commands/drawing_edit.h"
+#include "commands/drawing_files.h"
 #include "files/dxf_reader.h"
-#include "files/native_file.h"
 
 using namespace vt;
 using namespace vt::bench;

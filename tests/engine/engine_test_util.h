@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "files/native_file.h"
+#include "commands/drawing_files.h"
 #include "job.h"
 #include "machine.h"
 #include "nc/job_file.h"

@@ -13,7 +13,7 @@
 #include "../quiet_ui.h"
 #include "app/program.h"
 #include "app/ui.h"
-#include "files/native_file.h"
+#include "commands/drawing_files.h"
 #include "view/null_canvas.h"
 #include "view/renderer.h"
 #include "view/view.h"
@@ -50,13 +50,13 @@ inline void Tidy() {
 // What a reader accepted, the writer writes and the reader reads back to the same text: no number
 // that cannot be written, nothing lost on the way. Stops the run (a finding) otherwise.
 inline void RoundTrip(Program& p) {
-    const std::string text = NativeText(p);
+    const std::string text = NativeText(p.doc);
     const std::string path = Folder() + "/roundtrip.vgm";
     if (!SaveGEO(p, path)) __builtin_trap();
     QuietUi ui;
     Program q(ui, Folder());
     std::string name = path;
-    if (!LoadGEO(q, name) || NativeText(q) != text) __builtin_trap();
+    if (!LoadGEO(q, name) || NativeText(q.doc) != text) __builtin_trap();
 }
 
 // Paints the drawing fitted to the surface, as the window would after opening it.

@@ -1,15 +1,13 @@
-// SaveGEO and LoadGEO.
+// The native drawing file: its text, and reading it into a document.
 #include "files/native_file.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "app/error_report.h"
-#include "app/program.h"
 #include "base/text_file.h"
-#include "commands/drawing_edit.h"
+#include "base/vt_error.h"
 #include "files/fields.h"
-#include "files/read_failure.h"
+#include "model/drawing_ops.h"
 
 namespace vt {
 
@@ -39,14 +37,14 @@ void Restored(RitObjekt& o) {
 
 }  // namespace
 
-std::string NativeText(const Program& p) {
+std::string NativeText(const Document& doc) {
     const std::string nl = "\r\n";
     std::string s = WriteString(kNativeIdentifier) + ",1" + nl;
     // The first reserved line keeps the drawing's job settings; readers ignore these lines.
-    s += WriteString(JobValuesToLine(p.jobSettings)) + nl;
+    s += WriteString(JobValuesToLine(doc.job)) + nl;
     for (int i = 1; i < 5; ++i)
         s += "\"\"" + nl;
-    const Drawing& d = p.drawing;
+    const Drawing& d = doc.drawing;
     s += std::to_string(d.ObjectCount) + nl;
     for (int i = 1; i <= d.ObjectCount; ++i) {
         const RitObjekt o = Stored(d.Obj(i));
@@ -55,7 +53,7 @@ std::string NativeText(const Program& p) {
             s += "," + WriteNumber(v);
         s += nl;
     }
-    const ToolPath& t = p.toolPath;
+    const ToolPath& t = doc.toolPath;
     s += std::to_string(t.Count) + nl;
     for (int i = 1; i <= t.Count; ++i) {
         const ToolPathOp& o = t.Op(i);
@@ -67,36 +65,19 @@ std::string NativeText(const Program& p) {
     return s;
 }
 
-namespace {
-
-// The first object (or, negative, tool path move) holding a number that is not finite; 0 none.
-int FirstNonFinite(const Program& p) {
-    for (int i = 1; i <= p.drawing.ObjectCount; ++i) {
-        const RitObjekt& o = p.drawing.Obj(i);
+int FirstNonFinite(const Document& doc) {
+    for (int i = 1; i <= doc.drawing.ObjectCount; ++i) {
+        const RitObjekt& o = doc.drawing.Obj(i);
         for (double v :
              {o.CX, o.CY, o.R, o.Reserved, o.X1, o.Y1, o.X2, o.Y2, o.StartAngle, o.EndAngle})
             if (!std::isfinite(v)) return i;
     }
-    for (int i = 1; i <= p.toolPath.Count; ++i) {
-        const ToolPathOp& o = p.toolPath.Op(i);
+    for (int i = 1; i <= doc.toolPath.Count; ++i) {
+        const ToolPathOp& o = doc.toolPath.Op(i);
         for (double v : {o.CX, o.CY, o.R, o.Comp, o.Group, o.X, o.Y, o.AuxX, o.AuxY})
             if (!std::isfinite(v)) return -i;
     }
     return 0;
-}
-
-}  // namespace
-
-bool SaveGEO(Program& p, const std::string& name) {
-    // A number that cannot be read back would lose everything after it.
-    if (const int bad = FirstNonFinite(p)) {
-        p.ui.MessageBox(p.language.GetText(2328) + " " +
-                            (bad > 0 ? std::to_string(bad) : "P" + std::to_string(-bad)) + "\r\n" +
-                            name,
-                        p.language.GetText(1066), MsgButtons::Ok, MsgIcon::Exclamation);
-        return false;
-    }
-    return Guarded(p, "SaveGEO()", [&] { WriteFileOrThrow(name, NativeText(p)); });
 }
 
 namespace {
@@ -115,11 +96,10 @@ std::vector<std::string> Fields(const std::string& line, std::size_t count) {
     return f;
 }
 
-void ReadObjects(Program& p, const std::vector<std::string>& lines, std::size_t& at) {
+void ReadObjects(Drawing& d, const std::vector<std::string>& lines, std::size_t& at) {
     if (at >= lines.size()) throw VtError(kErrInputPastEnd);
     const std::string& countLine = lines[at++];
     int count = ReadCount(countLine, lines.size() - at);
-    Drawing& d = p.drawing;
     for (int i = 1; i <= count; ++i) {
         std::vector<std::string> f = Fields(lines[at++], 9);
         RitObjekt o;
@@ -135,12 +115,11 @@ void ReadObjects(Program& p, const std::vector<std::string>& lines, std::size_t&
 }
 
 // Reads the tool path; a malformed line is left out, its line number noted.
-void ReadToolPath(Program& p, const std::vector<std::string>& lines, std::size_t& at,
+void ReadToolPath(ToolPath& t, const std::vector<std::string>& lines, std::size_t& at,
                   std::vector<std::size_t>& skipped) {
     if (at >= lines.size() || Trim(lines[at], " \t").empty()) return;  // a file without a tool path
     const std::string& countLine = lines[at++];
     int count = ReadCount(countLine, lines.size() - at);
-    ToolPath& t = p.toolPath;
     for (int i = 1; i <= count; ++i) {
         const std::size_t line = at + 1;
         ToolPathOp o;
@@ -172,63 +151,21 @@ void ReadToolPath(Program& p, const std::vector<std::string>& lines, std::size_t
 
 }  // namespace
 
-bool LoadGEO(Program& p, std::string& name) {
-    // Quotes round the whole name are not part of it; a quote inside it is.
-    if (name.size() >= 2 && name.front() == '"' && name.back() == '"')
-        name = name.substr(1, name.size() - 2);
-    const Language& l = p.language;
-    if (!FileExists(name)) {
-        p.ui.MessageBox(MissingFileText(l, name), l.GetText(1065), MsgButtons::Ok,
-                        MsgIcon::Critical);
-        return false;
+NativeRead ReadNative(const std::vector<std::string>& lines, Document& doc) {
+    NativeRead r;
+    if (lines.empty()) return r;
+    const std::string identifier = SplitFields(lines[0]).at(0);
+    if (identifier != "Ortix Veltrum" && identifier != kNativeIdentifier) {
+        r.known = false;
+        return r;
     }
-    NewDrawing(p);
-    std::vector<std::string> lines;
-    std::vector<std::size_t> skipped;
-    ReadStatus status = ReadStatus::Ok;
-    bool known = true;
-    const bool read = Guarded(p, "LoadGEO() - " + name, [&] {
-        status = ReadTextFile(name, lines);
-        if (status == ReadStatus::TooLarge) return;
-        if (status != ReadStatus::Ok) throw VtError(kErrFileNotFound);
-        if (lines.empty()) return;
-        const std::string identifier = SplitFields(lines[0]).at(0);
-        if (identifier != "Ortix Veltrum" && identifier != kNativeIdentifier) {
-            known = false;
-            return;
-        }
-        if (lines.size() < 6) throw VtError(kErrInputPastEnd);
-        std::size_t at = 6;
-        for (std::size_t i = 1; i < 6; ++i)
-            JobValuesFromLine(SplitFields(lines[i]).at(0), p.jobSettings);
-        if (identifier == "Ortix Veltrum") {
-            ReadObjects(p, lines, at);
-        } else {
-            ReadObjects(p, lines, at);
-            ReadToolPath(p, lines, at, skipped);
-        }
-    });
-    if (status == ReadStatus::TooLarge) {
-        CannotRead(p, name, ReadProblem(p, status));
-        return false;
-    }
-    if (!read) return false;  // reported with the file's name in the trail
-    if (!known) {
-        CannotRead(p, name, l.GetText(2321));
-        return false;
-    }
-    if (lines.empty()) return true;  // an empty file: an empty drawing, the view as it was
-    p.view.ViewChanged = true;
-    UpdatePoints(p);
-    p.ui.Refresh();
-    if (!skipped.empty()) {
-        std::string numbers;
-        for (std::size_t n : skipped)
-            numbers += (numbers.empty() ? " " : ", ") + std::to_string(n);
-        p.ui.MessageBox(l.GetText(2325) + numbers + "\r\n" + name, l.GetText(1065), MsgButtons::Ok,
-                        MsgIcon::Exclamation);
-    }
-    return true;
+    if (lines.size() < 6) throw VtError(kErrInputPastEnd);
+    std::size_t at = 6;
+    for (std::size_t i = 1; i < 6; ++i)
+        JobValuesFromLine(SplitFields(lines[i]).at(0), doc.job);
+    ReadObjects(doc.drawing, lines, at);
+    if (identifier != "Ortix Veltrum") ReadToolPath(doc.toolPath, lines, at, r.skippedMoves);
+    return r;
 }
 
 }  // namespace vt

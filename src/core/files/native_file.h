@@ -2,22 +2,27 @@
 // path as text.
 #pragma once
 
+#include <cstddef>
 #include <string>
+#include <vector>
+
+#include "model/document.h"
 
 namespace vt {
 
-class Program;
-
 inline constexpr const char* kNativeIdentifier = "Ortix Veltrum 1.1.36";
 
-// The file's text for the current drawing.
-std::string NativeText(const Program& p);
-// Writes the drawing, replacing the file only once it is completely written. A failure is
-// reported and gives false; the previous file stays as it was.
-bool SaveGEO(Program& p, const std::string& name);
-// Empties the drawing and reads the file. Double quotes are removed from the name. A missing file
-// shows its message and keeps the drawing; read errors are reported, keeping what was read.
-// Returns whether the file existed.
-bool LoadGEO(Program& p, std::string& name);
+// The file's text for a document.
+std::string NativeText(const Document& doc);
+// The first object (or, negative, tool path move) holding a number that is not finite; 0 none.
+int FirstNonFinite(const Document& doc);
+
+struct NativeRead {
+    bool known = true;                      // false: not a drawing file (nothing read)
+    std::vector<std::size_t> skippedMoves;  // line numbers of malformed tool path moves left out
+};
+// Reads a file's lines into an empty document. A malformed object part throws the error of the
+// number or the line, leaving in the document what was read before it.
+NativeRead ReadNative(const std::vector<std::string>& lines, Document& doc);
 
 }  // namespace vt

@@ -32,7 +32,6 @@ int16_t CheckRitPointHit(const Program& p, float x, float y) {
 }
 
 int32_t CheckPointHit(const Program& p, float x, float y) {
-    const Drawing& d = p.drawing;
     const double skala = p.view.Skala;
     double best = 99999;
     int32_t hit = -1;

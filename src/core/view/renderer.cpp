@@ -52,7 +52,6 @@ bool ClippedLine(Canvas& c, double x1, double y1, double x2, double y2) {
 // the same place, so only the last one drawn at each place can show (many points coincide:
 // shared end points, the two orders of an intersection).
 std::vector<bool> LastAtEachPlace(const Program& p, const Canvas& c) {
-    const Drawing& d = p.drawing;
     const Xf t = On(p, c);
     std::vector<bool> shown(static_cast<std::size_t>(p.snaps.PointCount) + 1, true);
     // Places seen, by the exact bits of their surface coordinates (an open-addressing table: the

@@ -10,10 +10,10 @@
 #include "app/settings.h"
 #include "base/numbers.h"
 #include "base/text_file.h"
+#include "commands/drawing_files.h"
 #include "commands/value_input.h"
 #include "files/dxf_reader.h"
 #include "files/fields.h"
-#include "files/native_file.h"
 #include "files/old_geo.h"
 #include "files/rit_file.h"
 #include "locale_util.h"
@@ -35,20 +35,20 @@ std::vector<std::string> Work() {
     ui.program = &p;
     std::string flange = std::string(VT_EXAMPLES) + "/flange.vgm";
     LoadGEO(p, flange);
-    out.push_back(NativeText(p));
+    out.push_back(NativeText(p.doc));
     out.push_back(JobFileText(p.toolPath, {"m.vtp", true, true, {{"Feed", "2,5"}}}));
     out.push_back(RitBytes(p));
     ExportRit(p, dir.File("f.rit"));
     ImportRit(p, dir.File("f.rit"));
-    out.push_back(NativeText(p));
+    out.push_back(NativeText(p.doc));
     WriteFileOrThrow(dir.File("old.geo"),
                      "P,1.5,2.25\r\nL,0.5,-3.75,0.7853981634\r\nC,1,2,3.125\r\n");
     LoadOldGEO(p, dir.File("old.geo"));
-    out.push_back(NativeText(p));
+    out.push_back(NativeText(p.doc));
     for (const auto& e : std::filesystem::directory_iterator(std::string(VT_TEST_DATA) + "/dxf"))
         if (e.path().extension() == ".dxf" && e.path().stem() != "r2000_binary") {
             LoadDXF(p, e.path().string());
-            out.push_back(e.path().filename().string() + "\n" + NativeText(p));
+            out.push_back(e.path().filename().string() + "\n" + NativeText(p.doc));
         }
     WriteFileOrThrow(dir.File("veltrum32.ini"), "[History]\r\nR=2.5\r\nV=12,75\r\n");
     LoadSettings(p);

@@ -12,7 +12,7 @@
 
 #include "app/program.h"
 #include "commands/drawing_edit.h"
-#include "files/native_file.h"
+#include "commands/drawing_files.h"
 #include "test_util.h"
 
 namespace vt {

@@ -9,8 +9,8 @@
 #include "app/settings.h"
 #include "app/startup.h"
 #include "commands/drawing_edit.h"
+#include "commands/drawing_files.h"
 #include "files/file_folders.h"
-#include "files/native_file.h"
 #include "test_util.h"
 
 namespace vt {

@@ -1,6 +1,6 @@
 // The native drawing file: its exact text, round trips, the identifiers, the tool path section,
 // malformed files and a save that cannot replace the old file.
-#include "files/native_file.h"
+#include "commands/drawing_files.h"
 
 #include <gtest/gtest.h>
 
@@ -233,7 +233,7 @@ TEST_F(NativeFileTest, SavingRespectsTheFile) {
     fs::create_symlink("real/part.vgm", dir.File("link.vgm"));
     ASSERT_TRUE(SaveGEO(p, dir.File("link.vgm")));
     EXPECT_TRUE(fs::is_symlink(dir.File("link.vgm")));
-    EXPECT_EQ(ReadFile(dir.File("real/part.vgm")), NativeText(p));
+    EXPECT_EQ(ReadFile(dir.File("real/part.vgm")), NativeText(p.doc));
 
     // Left by a save of a process that is gone, by an old save, and one still being written.
     const std::string gone = dir.File("part.vgm.tmp-999999999-Ab3dEf");

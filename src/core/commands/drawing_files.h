@@ -1,0 +1,20 @@
+// Saving and opening the native drawing file (.vgm), templates (.vtm), last.dat and autoload.vtm.
+#pragma once
+
+#include <string>
+
+#include "files/native_file.h"
+
+namespace vt {
+
+class Program;
+
+// Writes the drawing, replacing the file only once it is completely written. A failure is
+// reported and gives false; the previous file stays as it was.
+bool SaveGEO(Program& p, const std::string& name);
+// Empties the drawing and reads the file. Double quotes are removed from the name. A missing file
+// shows its message and keeps the drawing; read errors are reported, keeping what was read.
+// Returns whether the file existed.
+bool LoadGEO(Program& p, std::string& name);
+
+}  // namespace vt
