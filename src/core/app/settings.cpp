@@ -163,6 +163,9 @@ void SetSettingText(ProgramSettings& s, const ProgramSettings& def, const Settin
             } else if constexpr (std::is_same_v<T, int16_t>) {
                 int32_t v = IniTextToLong(text, d);
                 s.*field = (v < -32768 || v > 32767) ? d : static_cast<int16_t>(v);
+            } else if (field == &PS::UndoDepth && !Trim(text).empty() && !ParseIniNumber(text)) {
+                // A typo must not turn the history off: a depth that is no number is the default.
+                s.*field = d;
             } else {
                 s.*field = IniTextToLong(text, d);
             }

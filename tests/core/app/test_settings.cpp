@@ -63,7 +63,7 @@ TEST(Settings, ReadsValuesAndFallsBackOnUnusableOnes) {
     TempDir dir;
     WriteFile(dir.File("veltrum32.ini"),
               "[Program]\nLoadLastDrawing=abc\nArcMode=77\nMaxPoints=-3\nDrawColor=255\nMP=true\n"
-              "QP=maybe\nDefaultMachine=  Fräs 1  "
+              "QP=maybe\nUndoDepth=l000\nDefaultMachine=  Fräs 1  "
               "\nPostpath=/opt/post/\n[History]\nR=2,5\nV=junk\nS=G1 X10\n");
     FakeUi ui;
     Program p(ui, dir.Path());
@@ -71,6 +71,7 @@ TEST(Settings, ReadsValuesAndFallsBackOnUnusableOnes) {
     EXPECT_EQ(p.settings.LoadLastDrawing, 0);
     EXPECT_EQ(p.settings.ArcMode, 1);
     EXPECT_EQ(p.settings.MaxPoints, 4000);
+    EXPECT_EQ(p.settings.UndoDepth, 1000);
     EXPECT_EQ(p.settings.DrawColor, 255);
     EXPECT_TRUE(p.settings.MP);
     EXPECT_FALSE(p.settings.QP);
@@ -80,8 +81,10 @@ TEST(Settings, ReadsValuesAndFallsBackOnUnusableOnes) {
     EXPECT_DOUBLE_EQ(p.history.V, 45);
     EXPECT_EQ(p.history.S, "G1 X10");
 
-    WriteFile(dir.File("veltrum32.ini"), "[Program]\nLoadLastDrawing=true\nMaxPoints=999999999\n");
+    WriteFile(dir.File("veltrum32.ini"),
+              "[Program]\nLoadLastDrawing=true\nMaxPoints=999999999\nUndoDepth=0\n");
     LoadSettings(p);
+    EXPECT_EQ(p.settings.UndoDepth, 0);  // no history is a choice
     EXPECT_EQ(p.settings.LoadLastDrawing, 1);
     EXPECT_EQ(p.settings.MaxPoints, kMaxPointsLimit);
 }
