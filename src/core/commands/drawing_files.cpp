@@ -1,9 +1,11 @@
-// Saving and opening the native drawing file: the messages, the trail and the snap points.
+// Saving and opening drawings (native and older format): the messages, the trail and the snap
+// points.
 #include "commands/drawing_files.h"
 
 #include "app/error_report.h"
 #include "app/program.h"
 #include "base/text_file.h"
+#include "commands/command_reset.h"
 #include "commands/drawing_edit.h"
 #include "files/read_failure.h"
 
@@ -65,6 +67,57 @@ bool LoadGEO(Program& p, std::string& name) {
         p.ui.MessageBox(l.GetText(2325) + numbers + "\r\n" + name, l.GetText(1065), MsgButtons::Ok,
                         MsgIcon::Exclamation);
     }
+    return true;
+}
+
+namespace {
+
+// One message for the file, not one for each circle it cannot hold.
+void RefuseCircle(Program& p, const OldGeoRead& info) {
+    if (!info.circleRefused) return;
+    p.ui.MessageBox(p.language.GetText(1060), p.language.GetText(1066), MsgButtons::Ok,
+                    MsgIcon::Exclamation);
+    ResetOperation(p);
+}
+
+}  // namespace
+
+bool LoadOldGEO(Program& p, const std::string& name) {
+    NewDrawing(p);
+    ReadStatus status = ReadStatus::Ok;
+    int read = 0, skipped = 0;
+    const bool ok = Guarded(p, "LoadOldGEO()", [&] {
+        std::vector<std::string> lines;
+        status = ReadTextFile(name, lines);
+        if (status == ReadStatus::TooLarge) return;
+        if (status != ReadStatus::Ok) throw VtError(kErrFileNotFound);
+        OldGeoRead info;
+        try {
+            ReadOldGeo(lines, p.settings.OldGeoLineLength, p.doc, info, &p.errorTrail);
+        } catch (...) {
+            read = info.read;
+            RefuseCircle(p, info);
+            throw;
+        }
+        read = info.read;
+        skipped = info.skipped;
+        RefuseCircle(p, info);
+    });
+    if (status == ReadStatus::TooLarge) {
+        CannotRead(p, name, ReadProblem(p, status));
+        return false;
+    }
+    if (!ok) return false;
+    if (read == 0) {
+        CannotRead(p, name, p.language.GetText(2327));
+        return false;
+    }
+    p.view.ViewChanged = true;
+    UpdatePoints(p);
+    p.ui.Refresh();
+    if (skipped > 0)
+        p.ui.MessageBox(p.language.GetText(2326) + " " + std::to_string(skipped) + "\r\n" + name,
+                        p.language.GetText(1065), MsgButtons::Ok, MsgIcon::Exclamation);
     return true;
 }
 

@@ -1,9 +1,11 @@
-// Saving and opening the native drawing file (.vgm), templates (.vtm), last.dat and autoload.vtm.
+// Saving and opening drawings: the native file (.vgm), templates (.vtm), last.dat and
+// autoload.vtm, and the older format (.geo).
 #pragma once
 
 #include <string>
 
 #include "files/native_file.h"
+#include "files/old_geo.h"
 
 namespace vt {
 
@@ -16,5 +18,9 @@ bool SaveGEO(Program& p, const std::string& name);
 // shows its message and keeps the drawing; read errors are reported, keeping what was read.
 // Returns whether the file existed.
 bool LoadGEO(Program& p, std::string& name);
+// Empties the drawing and reads the file; objects whose numbers are not finite or beyond the
+// coordinate limit are skipped and counted in a message. False, with the reason shown, when the
+// file could not be read: the caller then keeps the drawing it had.
+bool LoadOldGEO(Program& p, const std::string& name);
 
 }  // namespace vt

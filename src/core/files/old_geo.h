@@ -2,17 +2,25 @@
 #pragma once
 
 #include <string>
+#include <vector>
+
+#include "model/document.h"
 
 namespace vt {
 
-class Program;
+class ErrorTrail;
 
 // Trims the text (the caller's variable too); 0 for empty text; "." or "," as the decimal
 // separator. Anything else throws type mismatch.
 double Str2Float(std::string& text);
-// Empties the drawing and reads the file; objects whose numbers are not finite or beyond the
-// coordinate limit are skipped and counted in a message. False, with the reason shown, when the
-// file could not be read: the caller then keeps the drawing it had.
-bool LoadOldGEO(Program& p, const std::string& name);
+struct OldGeoRead {
+    int read = 0;                // P, L and C lines
+    int skipped = 0;             // of them, objects not kept (numbers not finite or too large)
+    bool circleRefused = false;  // a circle among them
+};
+// Reads the file's lines into the document (lines of `lineLength` either side of their point).
+// An empty file or a malformed number throws, with what was read kept and counted in `info`.
+void ReadOldGeo(const std::vector<std::string>& lines, double lineLength, Document& doc,
+                OldGeoRead& info, ErrorTrail* trail = nullptr);
 
 }  // namespace vt

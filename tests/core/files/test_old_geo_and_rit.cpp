@@ -6,7 +6,7 @@
 
 #include "app/program.h"
 #include "commands/drawing_edit.h"
-#include "files/old_geo.h"
+#include "commands/drawing_files.h"
 #include "files/rit_file.h"
 #include "test_util.h"
 
@@ -82,6 +82,26 @@ TEST_F(OldGeoTest, ObjectsBeyondTheLimitsAreSkippedWithOneMessage) {
         ui.messages[1].text.rfind("Ritobjekt med ogiltiga eller för stora tal hoppades över: 5", 0),
         0u)
         << ui.messages[1].text;
+}
+
+TEST(OldGeoFormat, LinesReadIntoABareDocument) {
+    Document doc;
+    OldGeoRead info;
+    ReadOldGeo({"P,1,2", "L,0,0,0", "x,9,9", "C,5,5,2.5", "C,1e300,0,1", "P,2e9,0"}, 10, doc, info);
+    EXPECT_EQ(info.read, 5);
+    EXPECT_EQ(info.skipped, 2);
+    EXPECT_TRUE(info.circleRefused);
+    ASSERT_EQ(doc.drawing.ObjectCount, 3);
+    EXPECT_EQ(doc.drawing.Obj(1).Typ, kRitPoint);
+    EXPECT_EQ(doc.drawing.Obj(2).Y1, -10);  // a line of the given length either side, upwards
+    EXPECT_EQ(doc.drawing.Obj(2).Y2, 10);
+    EXPECT_EQ(doc.drawing.Obj(3).R, 2.5);
+
+    Document broken;
+    OldGeoRead partial;
+    EXPECT_THROW(ReadOldGeo({"P,1,1", "P,abc,1"}, 10, broken, partial), VtError);
+    EXPECT_EQ(partial.read, 2);
+    EXPECT_EQ(broken.drawing.ObjectCount, 1);
 }
 
 TEST(Str2FloatTest, Forms) {
