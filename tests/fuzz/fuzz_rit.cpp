@@ -1,7 +1,7 @@
 // Fuzz target: ImportRit on any bytes, then (when it was read) written and read back to the same
 // text, and the drawing painted and its snap points rebuilt.
 #include "commands/drawing_edit.h"
-#include "files/rit_file.h"
+#include "commands/drawing_files.h"
 #include "fuzz_util.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

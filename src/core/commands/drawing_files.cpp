@@ -1,5 +1,5 @@
-// Saving and opening drawings (native and older format): the messages, the trail and the snap
-// points.
+// Saving and opening drawings (native, older and exchange format): the messages, the trail and the
+// snap points.
 #include "commands/drawing_files.h"
 
 #include "app/error_report.h"
@@ -73,8 +73,8 @@ bool LoadGEO(Program& p, std::string& name) {
 namespace {
 
 // One message for the file, not one for each circle it cannot hold.
-void RefuseCircle(Program& p, const OldGeoRead& info) {
-    if (!info.circleRefused) return;
+void RefuseCircle(Program& p, bool refused) {
+    if (!refused) return;
     p.ui.MessageBox(p.language.GetText(1060), p.language.GetText(1066), MsgButtons::Ok,
                     MsgIcon::Exclamation);
     ResetOperation(p);
@@ -96,12 +96,12 @@ bool LoadOldGEO(Program& p, const std::string& name) {
             ReadOldGeo(lines, p.settings.OldGeoLineLength, p.doc, info, &p.errorTrail);
         } catch (...) {
             read = info.read;
-            RefuseCircle(p, info);
+            RefuseCircle(p, info.circleRefused);
             throw;
         }
         read = info.read;
         skipped = info.skipped;
-        RefuseCircle(p, info);
+        RefuseCircle(p, info.circleRefused);
     });
     if (status == ReadStatus::TooLarge) {
         CannotRead(p, name, ReadProblem(p, status));
@@ -118,6 +118,49 @@ bool LoadOldGEO(Program& p, const std::string& name) {
     if (skipped > 0)
         p.ui.MessageBox(p.language.GetText(2326) + " " + std::to_string(skipped) + "\r\n" + name,
                         p.language.GetText(1065), MsgButtons::Ok, MsgIcon::Exclamation);
+    return true;
+}
+
+bool ExportRit(Program& p, const std::string& name) {
+    return Guarded(p, "ExportRit()", [&] { WriteFileOrThrow(name, RitBytes(p.doc)); });
+}
+
+bool ImportRit(Program& p, const std::string& name) {
+    ReadStatus status = ReadStatus::Ok;
+    bool signed_ = true;
+    int skippedCount = 0;
+    const bool ok = Guarded(p, "ImportRit()", [&] {
+        std::string bytes;
+        status = ReadWholeFile(name, bytes);
+        if (status == ReadStatus::TooLarge) return;
+        if (status != ReadStatus::Ok) throw VtError(kErrFileNotFound);
+        RitRead info;
+        try {
+            ReadRit(bytes, p.doc, info);
+        } catch (...) {
+            RefuseCircle(p, info.circleRefused);
+            throw;
+        }
+        signed_ = info.known;
+        skippedCount = info.skipped;
+        RefuseCircle(p, info.circleRefused);
+    });
+    if (status == ReadStatus::TooLarge) {
+        CannotRead(p, name, ReadProblem(p, status));
+        return false;
+    }
+    if (!ok) return false;
+    if (!signed_) {
+        CannotRead(p, name, p.language.GetText(2322));
+        return false;
+    }
+    p.view.ViewChanged = true;
+    UpdatePoints(p);
+    p.ui.Refresh();
+    if (skippedCount > 0)
+        p.ui.MessageBox(
+            p.language.GetText(2326) + " " + std::to_string(skippedCount) + "\r\n" + name,
+            p.language.GetText(1065), MsgButtons::Ok, MsgIcon::Exclamation);
     return true;
 }
 

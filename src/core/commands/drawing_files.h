@@ -1,11 +1,12 @@
 // Saving and opening drawings: the native file (.vgm), templates (.vtm), last.dat and
-// autoload.vtm, and the older format (.geo).
+// autoload.vtm, the older format (.geo) and the exchange file (.rit).
 #pragma once
 
 #include <string>
 
 #include "files/native_file.h"
 #include "files/old_geo.h"
+#include "files/rit_file.h"
 
 namespace vt {
 
@@ -22,5 +23,13 @@ bool LoadGEO(Program& p, std::string& name);
 // coordinate limit are skipped and counted in a message. False, with the reason shown, when the
 // file could not be read: the caller then keeps the drawing it had.
 bool LoadOldGEO(Program& p, const std::string& name);
+
+// The exchange file (.rit). Writes the file whole or not at all; a failure is reported and gives
+// false.
+bool ExportRit(Program& p, const std::string& name);
+// Reads the objects into the tables. False, with the reason shown, for a wrong signature or a
+// cut-off file (the caller then keeps the drawing it had); objects whose numbers are not finite or
+// beyond the coordinate limit are skipped and counted.
+bool ImportRit(Program& p, const std::string& name);
 
 }  // namespace vt

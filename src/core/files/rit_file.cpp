@@ -1,15 +1,12 @@
-// ExportRit and ImportRit.
+// The exchange file: a document's bytes, and reading bytes into a document.
 #include "files/rit_file.h"
 
 #include <cmath>
 #include <cstring>
 
-#include "app/error_report.h"
-#include "app/program.h"
-#include "base/text_file.h"
-#include "commands/drawing_edit.h"
-#include "files/read_failure.h"
+#include "base/vt_error.h"
 #include "geometry/primitives.h"
+#include "model/drawing_ops.h"
 
 namespace vt {
 
@@ -63,7 +60,7 @@ void Attributes(Writer& w, int16_t kind) {
 
 }  // namespace
 
-std::string RitBytes(const Program& p) {
+std::string RitBytes(const Document& doc) {
     Writer w;
     w.Raw(kRitSignature, 16);
     w.Le<int32_t>(0);
@@ -81,7 +78,7 @@ std::string RitBytes(const Program& p) {
     w.Item<int32_t>(24, 2);
     w.End();
     w.Begin(4);
-    const Drawing& d = p.drawing;
+    const Drawing& d = doc.drawing;
     for (int i = 1; i <= d.ObjectCount; ++i) {
         const RitObjekt& o = d.Obj(i);
         if (o.Typ == kRitPoint) {
@@ -114,122 +111,92 @@ std::string RitBytes(const Program& p) {
     return w.Bytes();
 }
 
-bool ExportRit(Program& p, const std::string& name) {
-    return Guarded(p, "ExportRit()", [&] { WriteFileOrThrow(name, RitBytes(p)); });
-}
-
-bool ImportRit(Program& p, const std::string& name) {
-    ReadStatus status = ReadStatus::Ok;
-    bool signed_ = true;
-    int skippedCount = 0;
-    const bool ok = Guarded(p, "ImportRit()", [&] {
-        std::string bytes;
-        status = ReadWholeFile(name, bytes);
-        if (status == ReadStatus::TooLarge) return;
-        if (status != ReadStatus::Ok) throw VtError(kErrFileNotFound);
-        if (bytes.size() < 20 || std::memcmp(bytes.data(), kRitSignature, 16) != 0) {
-            signed_ = false;
-            return;
-        }
-        std::size_t at = 21;  // the byte at offset 20 is read and not used
-        auto have = [&](std::size_t n) { return at + n <= bytes.size(); };
-        auto get = [&](auto& v) {
-            std::memcpy(&v, bytes.data() + at, sizeof v);
-            at += sizeof v;
-        };
-        int depth = 0;
-        uint16_t kind = 0, parent = 0;
-        int16_t attributes = 0, objectClass = 0;
-        double first[2] = {0, 0}, second[2] = {0, 0}, centre[2] = {0, 0}, radius = 0;
-        bool circleRefused = false;
-        while (have(4)) {
-            uint16_t tag, flags;
-            get(tag);
-            get(flags);
-            if (tag == 0 && flags == 0) break;
-            if (flags & 0x4000) {
-                ++depth;
-                parent = kind;
-                kind = tag;
-            } else if (flags & 0x2000) {
-                if (--depth < 0) break;
-                const bool skipped = objectClass == 8 || (attributes & 0x200);
-                // Numbers that are not finite or beyond the coordinate limit never enter the
-                // drawing.
-                bool fits = true;
-                for (double v : {first[0], first[1], second[0], second[1]})
-                    fits = fits && std::isfinite(v) && std::fabs(v) <= kCoordLimit;
-                const bool finite =
-                    std::isfinite(centre[0]) && std::isfinite(centre[1]) && std::isfinite(radius);
-                if (!skipped && (!finite || (!fits && (kind == 5 || kind == 6)))) ++skippedCount;
-                if (!skipped && finite && (fits || kind == 7)) {
-                    if (kind == 5) {
-                        AddRitPoint(p, first[0], first[1], false, true, false);
-                    } else if (kind == 6) {
-                        AddLine(p, first[0], first[1], second[0], second[1], false, true, false);
-                    } else if (kind == 7) {
-                        bool fits = std::fabs(radius) <= kCoordLimit &&
-                                    std::fabs(centre[0]) <= kCoordLimit &&
-                                    std::fabs(centre[1]) <= kCoordLimit;
-                        if (fits || !circleRefused) {
-                            double r = radius;
-                            if (!AddArc(p, centre[0], centre[1], 0, 0, r, false, true, false))
-                                circleRefused = true;
-                        }
+void ReadRit(std::string_view bytes, Document& doc, RitRead& info) {
+    Drawing& d = doc.drawing;
+    if (bytes.size() < 20 || std::memcmp(bytes.data(), kRitSignature, 16) != 0) {
+        info.known = false;
+        return;
+    }
+    std::size_t at = 21;  // the byte at offset 20 is read and not used
+    auto have = [&](std::size_t n) { return at + n <= bytes.size(); };
+    auto get = [&](auto& v) {
+        std::memcpy(&v, bytes.data() + at, sizeof v);
+        at += sizeof v;
+    };
+    int depth = 0;
+    uint16_t kind = 0, parent = 0;
+    int16_t attributes = 0, objectClass = 0;
+    double first[2] = {0, 0}, second[2] = {0, 0}, centre[2] = {0, 0}, radius = 0;
+    while (have(4)) {
+        uint16_t tag, flags;
+        get(tag);
+        get(flags);
+        if (tag == 0 && flags == 0) break;
+        if (flags & 0x4000) {
+            ++depth;
+            parent = kind;
+            kind = tag;
+        } else if (flags & 0x2000) {
+            if (--depth < 0) break;
+            const bool skipped = objectClass == 8 || (attributes & 0x200);
+            // Numbers that are not finite or beyond the coordinate limit never enter the
+            // drawing.
+            bool fits = true;
+            for (double v : {first[0], first[1], second[0], second[1]})
+                fits = fits && std::isfinite(v) && std::fabs(v) <= kCoordLimit;
+            const bool finite =
+                std::isfinite(centre[0]) && std::isfinite(centre[1]) && std::isfinite(radius);
+            if (!skipped && (!finite || (!fits && (kind == 5 || kind == 6)))) ++info.skipped;
+            if (!skipped && finite && (fits || kind == 7)) {
+                if (kind == 5) {
+                    AddRitPoint(d, first[0], first[1], false, false);
+                } else if (kind == 6) {
+                    AddLine(d, first[0], first[1], second[0], second[1], false, false);
+                } else if (kind == 7) {
+                    bool fits = std::fabs(radius) <= kCoordLimit &&
+                                std::fabs(centre[0]) <= kCoordLimit &&
+                                std::fabs(centre[1]) <= kCoordLimit;
+                    if (fits || !info.circleRefused) {
+                        double r = radius;
+                        if (!AddArc(d, centre[0], centre[1], 0, 0, r, false, false))
+                            info.circleRefused = true;
                     }
                 }
-                kind = parent;
-            } else {
-                if (!have(4)) throw VtError(kErrInputPastEnd);
-                uint32_t length;
-                get(length);
-                if (!have(length)) throw VtError(kErrInputPastEnd);  // the file is cut off
-                auto pair = [&](double* v) {
-                    if (length == 16) std::memcpy(v, bytes.data() + at, 16);
-                };
-                switch (tag) {
-                    case 9:
-                        if (length == 2) std::memcpy(&attributes, bytes.data() + at, 2);
-                        break;
-                    case 11:
-                        if (length == 2) std::memcpy(&objectClass, bytes.data() + at, 2);
-                        break;
-                    case 13:
-                        pair(first);
-                        break;
-                    case 14:
-                        pair(second);
-                        break;
-                    case 15:
-                        pair(centre);
-                        break;
-                    case 18:
-                        if (length == 8) std::memcpy(&radius, bytes.data() + at, 8);
-                        break;
-                    default:
-                        break;
-                }
-                at += length;
             }
+            kind = parent;
+        } else {
+            if (!have(4)) throw VtError(kErrInputPastEnd);
+            uint32_t length;
+            get(length);
+            if (!have(length)) throw VtError(kErrInputPastEnd);  // the file is cut off
+            auto pair = [&](double* v) {
+                if (length == 16) std::memcpy(v, bytes.data() + at, 16);
+            };
+            switch (tag) {
+                case 9:
+                    if (length == 2) std::memcpy(&attributes, bytes.data() + at, 2);
+                    break;
+                case 11:
+                    if (length == 2) std::memcpy(&objectClass, bytes.data() + at, 2);
+                    break;
+                case 13:
+                    pair(first);
+                    break;
+                case 14:
+                    pair(second);
+                    break;
+                case 15:
+                    pair(centre);
+                    break;
+                case 18:
+                    if (length == 8) std::memcpy(&radius, bytes.data() + at, 8);
+                    break;
+                default:
+                    break;
+            }
+            at += length;
         }
-    });
-    if (status == ReadStatus::TooLarge) {
-        CannotRead(p, name, ReadProblem(p, status));
-        return false;
     }
-    if (!ok) return false;
-    if (!signed_) {
-        CannotRead(p, name, p.language.GetText(2322));
-        return false;
-    }
-    p.view.ViewChanged = true;
-    UpdatePoints(p);
-    p.ui.Refresh();
-    if (skippedCount > 0)
-        p.ui.MessageBox(
-            p.language.GetText(2326) + " " + std::to_string(skippedCount) + "\r\n" + name,
-            p.language.GetText(1065), MsgButtons::Ok, MsgIcon::Exclamation);
-    return true;
 }
 
 }  // namespace vt

@@ -3,19 +3,22 @@
 #pragma once
 
 #include <string>
+#include <string_view>
+
+#include "model/document.h"
 
 namespace vt {
 
-class Program;
-
 inline constexpr const char* kRitSignature = "KRX.Banmodul.RIT";
 
-std::string RitBytes(const Program& p);
-// Writes the file whole or not at all; a failure is reported and gives false.
-bool ExportRit(Program& p, const std::string& name);
-// Reads the objects into the tables. False, with the reason shown, for a wrong signature or a
-// cut-off file (the caller then keeps the drawing it had); objects whose numbers are not finite or
-// beyond the coordinate limit are skipped and counted.
-bool ImportRit(Program& p, const std::string& name);
+std::string RitBytes(const Document& doc);
+
+struct RitRead {
+    bool known = true;           // false: not an exchange file (nothing read)
+    int skipped = 0;             // objects not kept: numbers not finite or too large
+    bool circleRefused = false;  // a circle too large to hold (the rest of them are left out)
+};
+// Adds the file's objects to the document. A cut-off file throws, with what came before kept.
+void ReadRit(std::string_view bytes, Document& doc, RitRead& info);
 
 }  // namespace vt

@@ -37,7 +37,7 @@ std::vector<std::string> Work() {
     LoadGEO(p, flange);
     out.push_back(NativeText(p.doc));
     out.push_back(JobFileText(p.toolPath, {"m.vtp", true, true, {{"Feed", "2,5"}}}));
-    out.push_back(RitBytes(p));
+    out.push_back(RitBytes(p.doc));
     ExportRit(p, dir.File("f.rit"));
     ImportRit(p, dir.File("f.rit"));
     out.push_back(NativeText(p.doc));

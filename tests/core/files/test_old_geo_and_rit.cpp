@@ -104,6 +104,37 @@ TEST(OldGeoFormat, LinesReadIntoABareDocument) {
     EXPECT_EQ(broken.drawing.ObjectCount, 1);
 }
 
+TEST(RitFormat, BytesReadIntoABareDocument) {
+    Document doc;
+    AddLine(doc.drawing, 1, 2, 3, 4, false, false);
+    double r = 5;
+    AddArc(doc.drawing, 6, 7, 0, 0, r, false, false);
+    AddRitPoint(doc.drawing, 8, 9, false, false);
+    const std::string bytes = RitBytes(doc);
+
+    Document back;
+    RitRead info;
+    ReadRit(bytes, back, info);
+    EXPECT_TRUE(info.known);
+    EXPECT_EQ(info.skipped, 0);
+    ASSERT_EQ(back.drawing.ObjectCount, 3);
+    for (int i = 1; i <= 3; ++i)
+        EXPECT_EQ(back.drawing.Obj(i), doc.drawing.Obj(i)) << i;
+
+    Document other;
+    RitRead unsigned_;
+    ReadRit("not an exchange file at all", other, unsigned_);
+    EXPECT_FALSE(unsigned_.known);
+    EXPECT_EQ(other.drawing.ObjectCount, 0);
+
+    // Cut off inside the last object: an error, the objects before it kept.
+    Document cut;
+    RitRead partial;
+    EXPECT_THROW(ReadRit(std::string_view(bytes).substr(0, bytes.size() - 12), cut, partial),
+                 VtError);
+    EXPECT_EQ(cut.drawing.ObjectCount, 2);
+}
+
 TEST(Str2FloatTest, Forms) {
     std::string t = "  2,5 ";
     EXPECT_EQ(Str2Float(t), 2.5);
@@ -146,7 +177,7 @@ std::string ItemValue(const std::string& bytes, uint16_t tag, std::size_t& from)
 
 TEST_F(RitTest, LineGroupOfTheExample) {
     AddLine(p, 0, 0, 3, 4, false, false, false);
-    std::string bytes = RitBytes(p);
+    std::string bytes = RitBytes(p.doc);
     EXPECT_EQ(bytes.substr(0, 16), "KRX.Banmodul.RIT");
     EXPECT_EQ(bytes.substr(16, 5), std::string("\0\0\0\0\x08", 5));
     std::size_t after = 21;
