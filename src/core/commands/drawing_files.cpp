@@ -80,6 +80,16 @@ void RefuseCircle(Program& p, bool refused) {
     ResetOperation(p);
 }
 
+// The objects read are shown, and what was left out of them counted in a message.
+void ShowRead(Program& p, const std::string& name, int skipped) {
+    p.view.ViewChanged = true;
+    UpdatePoints(p);
+    p.ui.Refresh();
+    if (skipped > 0)
+        p.ui.MessageBox(p.language.GetText(2326) + " " + std::to_string(skipped) + "\r\n" + name,
+                        p.language.GetText(1065), MsgButtons::Ok, MsgIcon::Exclamation);
+}
+
 }  // namespace
 
 bool LoadOldGEO(Program& p, const std::string& name) {
@@ -112,12 +122,7 @@ bool LoadOldGEO(Program& p, const std::string& name) {
         CannotRead(p, name, p.language.GetText(2327));
         return false;
     }
-    p.view.ViewChanged = true;
-    UpdatePoints(p);
-    p.ui.Refresh();
-    if (skipped > 0)
-        p.ui.MessageBox(p.language.GetText(2326) + " " + std::to_string(skipped) + "\r\n" + name,
-                        p.language.GetText(1065), MsgButtons::Ok, MsgIcon::Exclamation);
+    ShowRead(p, name, skipped);
     return true;
 }
 
@@ -154,13 +159,7 @@ bool ImportRit(Program& p, const std::string& name) {
         CannotRead(p, name, p.language.GetText(2322));
         return false;
     }
-    p.view.ViewChanged = true;
-    UpdatePoints(p);
-    p.ui.Refresh();
-    if (skippedCount > 0)
-        p.ui.MessageBox(
-            p.language.GetText(2326) + " " + std::to_string(skippedCount) + "\r\n" + name,
-            p.language.GetText(1065), MsgButtons::Ok, MsgIcon::Exclamation);
+    ShowRead(p, name, skippedCount);
     return true;
 }
 
