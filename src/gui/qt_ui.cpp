@@ -14,7 +14,7 @@
 
 #include "app/program.h"
 #include "base/vt_error.h"
-#include "files/file_folders.h"
+#include "commands/file_folders.h"
 #include "frm_choose_machine.h"
 #include "frm_contour.h"
 #include "frm_main.h"

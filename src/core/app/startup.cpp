@@ -7,7 +7,7 @@
 #include "app/program.h"
 #include "base/version.h"
 #include "commands/drawing_edit.h"
-#include "files/file_commands.h"
+#include "commands/file_commands.h"
 #include "nc/machines.h"
 #include "plugins/plugins.h"
 

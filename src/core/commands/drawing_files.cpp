@@ -7,7 +7,7 @@
 #include "base/text_file.h"
 #include "commands/command_reset.h"
 #include "commands/drawing_edit.h"
-#include "files/read_failure.h"
+#include "commands/read_failure.h"
 
 namespace vt {
 
@@ -161,6 +161,11 @@ bool ImportRit(Program& p, const std::string& name) {
     }
     ShowRead(p, name, skippedCount);
     return true;
+}
+
+bool ExportDxf(Program& p, const std::string& name, DxfVersion version) {
+    return Guarded(p, "ExportDxf()",
+                   [&] { WriteFileOrThrow(name, DxfText(p.drawing, p.toolPath, version)); });
 }
 
 }  // namespace vt

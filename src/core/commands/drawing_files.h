@@ -1,9 +1,10 @@
 // Saving and opening drawings: the native file (.vgm), templates (.vtm), last.dat and
-// autoload.vtm, the older format (.geo) and the exchange file (.rit).
+// autoload.vtm, the older format (.geo), the exchange file (.rit) and DXF export.
 #pragma once
 
 #include <string>
 
+#include "files/dxf_writer.h"
 #include "files/native_file.h"
 #include "files/old_geo.h"
 #include "files/rit_file.h"
@@ -31,5 +32,9 @@ bool ExportRit(Program& p, const std::string& name);
 // cut-off file (the caller then keeps the drawing it had); objects whose numbers are not finite or
 // beyond the coordinate limit are skipped and counted.
 bool ImportRit(Program& p, const std::string& name);
+
+// DXF export: writes the file atomically (a failed write leaves any old file as it was); false with
+// the reason shown when it could not be written.
+bool ExportDxf(Program& p, const std::string& name, DxfVersion version);
 
 }  // namespace vt

@@ -19,9 +19,9 @@
 #include "base/text_file.h"
 #include "base/version.h"
 #include "commands/drawing_edit.h"
+#include "commands/read_failure.h"
 #include "files/dxf_geometry.h"
 #include "files/fields.h"
-#include "files/read_failure.h"
 #include "geometry/primitives.h"
 
 namespace vt {

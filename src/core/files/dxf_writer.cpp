@@ -8,8 +8,6 @@
 #include <utility>
 #include <vector>
 
-#include "app/error_report.h"
-#include "app/program.h"
 #include "base/text_file.h"
 #include "geometry/arc_span.h"
 
@@ -330,11 +328,6 @@ std::string R2000(const Drawing& d, const ToolPath& t) {
 
 std::string DxfText(const Drawing& d, const ToolPath& t, DxfVersion version) {
     return version == DxfVersion::R2000 ? R2000(d, t) : R12(d, t);
-}
-
-bool ExportDxf(Program& p, const std::string& name, DxfVersion version) {
-    return Guarded(p, "ExportDxf()",
-                   [&] { WriteFileOrThrow(name, DxfText(p.drawing, p.toolPath, version)); });
 }
 
 }  // namespace vt

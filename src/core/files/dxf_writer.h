@@ -9,8 +9,6 @@
 
 namespace vt {
 
-class Program;
-
 enum class DxfVersion {
     R12,    // AC1009: read by every program that reads DXF
     R2000,  // AC1015, with $INSUNITS = millimetres
@@ -21,9 +19,5 @@ inline constexpr const char* kDxfRapidLayer = "VT_RAPIDS";
 
 // The whole file, lines ended by CR LF.
 std::string DxfText(const Drawing& d, const ToolPath& t, DxfVersion version);
-
-// Writes the file atomically (a failed write leaves any old file as it was); false with the
-// reason shown when it could not be written.
-bool ExportDxf(Program& p, const std::string& name, DxfVersion version);
 
 }  // namespace vt

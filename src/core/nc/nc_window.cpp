@@ -5,7 +5,7 @@
 #include "app/number_format.h"
 #include "app/program.h"
 #include "base/text_file.h"
-#include "files/file_folders.h"
+#include "commands/file_folders.h"
 #include "nc/nc_code.h"
 #include "view/printing.h"
 

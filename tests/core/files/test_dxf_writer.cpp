@@ -1,6 +1,7 @@
 // DXF export: read back by the program's own reader to the same objects, and by ezdxf (audited,
 // entity for entity) in R12 and R2000; the tool path on its own layers; the menu command in
 // batch and a failed write.
+#include "commands/drawing_files.h"
 #include "files/dxf_writer.h"
 
 #include <gtest/gtest.h>

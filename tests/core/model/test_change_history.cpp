@@ -9,9 +9,9 @@
 #include "app/startup.h"
 #include "base/text_file.h"
 #include "commands/drawing_edit.h"
+#include "commands/file_commands.h"
 #include "commands/menu_commands.h"
 #include "commands/processors.h"
-#include "files/file_commands.h"
 #include "nc/job_edit.h"
 #include "test_util.h"
 

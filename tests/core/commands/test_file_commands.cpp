@@ -1,5 +1,5 @@
 // The file commands with their dialogs, and the files of start-up and closing.
-#include "files/file_commands.h"
+#include "commands/file_commands.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,7 @@
 #include "app/startup.h"
 #include "commands/drawing_edit.h"
 #include "commands/drawing_files.h"
-#include "files/file_folders.h"
+#include "commands/file_folders.h"
 #include "test_util.h"
 
 namespace vt {

@@ -1,5 +1,5 @@
 // Messages of files that cannot be read.
-#include "files/read_failure.h"
+#include "commands/read_failure.h"
 
 #include "app/program.h"
 

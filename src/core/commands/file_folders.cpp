@@ -1,5 +1,5 @@
 // Start folders of the file dialogs.
-#include "files/file_folders.h"
+#include "commands/file_folders.h"
 
 #include <filesystem>
 #include <system_error>

@@ -1,7 +1,7 @@
 // New, open, save, save as, DXF import, exchange files, and the files of start-up and closing.
-#include "files/file_commands.h"
+#include "commands/file_commands.h"
 
-#include "files/file_folders.h"
+#include "commands/file_folders.h"
 
 #include <cctype>
 
@@ -11,10 +11,10 @@
 #include "commands/command_reset.h"
 #include "commands/drawing_edit.h"
 #include "commands/drawing_files.h"
+#include "commands/file_folders.h"
 #include "commands/history.h"
 #include "files/dxf_reader.h"
 #include "files/dxf_writer.h"
-#include "files/file_folders.h"
 #include "files/old_geo.h"
 #include "files/rit_file.h"
 #include "view/view.h"
